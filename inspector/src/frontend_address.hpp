@@ -1,0 +1,26 @@
+// The ws target and the address the web view opens first.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrik {
+
+inline constexpr const char* frontend_override_variable = "TAVRIK_INSPECTOR_FRONTEND";
+
+// "http://devtools.localhost": the origin under which the web view serves the embedded frontend.
+std::string embedded_origin();
+
+// The debugger URL without one leading "ws://" or "wss://" (case-sensitive); nothing else changes.
+std::string ws_target_from_debugger_url(std::string_view debugger_url);
+
+// The override template with every "{ws}" replaced, or the default embedded address when there is
+// no template.
+std::string compose_frontend_address_from(std::string_view ws_target,
+                                          const std::optional<std::string>& override_template);
+
+// Reads TAVRIK_INSPECTOR_FRONTEND once; absent or not valid Unicode selects the default.
+std::string compose_frontend_address(std::string_view ws_target);
+
+}  // namespace tavrik

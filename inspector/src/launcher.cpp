@@ -1,0 +1,62 @@
+#include "launcher.hpp"
+
+#include <span>
+#include <vector>
+
+#include "discovery.hpp"
+#include "frontend_address.hpp"
+#include "inspector_window.hpp"
+#include "platform/process.hpp"
+
+namespace tavrik {
+
+std::string console_line_ws_target(std::string_view ws_target) {
+  return "tavrik_inspector: ws target  = " + std::string(ws_target) + "\n";
+}
+
+std::string console_line_devtools(std::string_view frontend_address) {
+  return "tavrik_inspector: devtools   = " + std::string(frontend_address) + "\n";
+}
+
+std::string_view console_line_frontend_note() {
+  return "tavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
+}
+
+Status run_launcher(const LaunchOptions& options) {
+  auto debugger_url = discover_ws_url(options.inspector_address);
+  if (!debugger_url) return std::move(debugger_url).error();
+
+  const std::string ws_target = ws_target_from_debugger_url(debugger_url.value());
+  const std::string frontend_address = compose_frontend_address(ws_target);
+
+  // One write per line, so a reader on a pipe has every line as soon as it is complete.
+  for (const std::string& line : {console_line_ws_target(ws_target),
+                                  console_line_devtools(frontend_address),
+                                  std::string(console_line_frontend_note())}) {
+    if (auto written = process::write_stdout(line); !written) {
+      return std::move(written).error().context("failed to write to standard output");
+    }
+  }
+  if (options.print_url_only) return success();
+  return open_inspector_window(frontend_address);
+}
+
+int process_entry(int argc, char** argv) {
+  process::prepare();
+  auto report = [](const Error& error) {
+    process::write_stderr(format_error_report(error));
+    return 1;
+  };
+  auto arguments = process::arguments(argc, argv);
+  if (!arguments) return report(arguments.error());
+  std::span<const std::string> words(arguments.value());
+  if (!words.empty()) words = words.subspan(1);  // the program name
+
+  auto options = parse_command_line(words);
+  if (!options) return report(options.error());
+  auto outcome = run_launcher(options.value());
+  if (!outcome) return report(outcome.error());
+  return 0;
+}
+
+}  // namespace tavrik

@@ -1,0 +1,3 @@
+#include "launcher.hpp"
+
+int main(int argc, char** argv) { return tavrik::process_entry(argc, argv); }

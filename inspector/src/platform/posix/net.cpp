@@ -1,0 +1,151 @@
+// POSIX sockets behind the small socket interface.
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "platform/net.hpp"
+
+namespace tavrik::net {
+
+namespace {
+
+int fd_of(const Socket& socket) { return static_cast<int>(socket.handle()); }
+
+Error last_system_error() { return Error(system_error_text(errno)); }
+
+}  // namespace
+
+Socket& Socket::operator=(Socket&& other) noexcept {
+  if (this != &other) {
+    if (is_open()) ::close(static_cast<int>(handle_));
+    handle_ = other.release();
+  }
+  return *this;
+}
+
+Socket::~Socket() {
+  if (is_open()) ::close(static_cast<int>(handle_));
+}
+
+std::string system_error_text(int code) {
+  return std::system_category().message(code) + " (os error " + std::to_string(code) + ")";
+}
+
+Result<std::vector<SocketAddress>> resolve_host(const std::string& host) {
+  if (host.find('\0') != std::string::npos) return Error("host name contains a NUL byte");
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* list = nullptr;
+  const int status = ::getaddrinfo(host.c_str(), nullptr, &hints, &list);
+  if (status != 0) {
+    // Say what the resolver said; a system failure inside it carries its errno.
+    if (status == EAI_SYSTEM) return last_system_error();
+    return Error(std::string(::gai_strerror(status)));
+  }
+  std::vector<SocketAddress> out;
+  for (const addrinfo* entry = list; entry != nullptr; entry = entry->ai_next) {
+    SocketAddress address;
+    if (entry->ai_family == AF_INET && entry->ai_addrlen >= sizeof(sockaddr_in)) {
+      sockaddr_in v4;
+      std::memcpy(&v4, entry->ai_addr, sizeof v4);
+      address.family = Family::ipv4;
+      std::memcpy(address.address.data(), &v4.sin_addr, 4);
+    } else if (entry->ai_family == AF_INET6 && entry->ai_addrlen >= sizeof(sockaddr_in6)) {
+      sockaddr_in6 v6;
+      std::memcpy(&v6, entry->ai_addr, sizeof v6);
+      address.family = Family::ipv6;
+      std::memcpy(address.address.data(), &v6.sin6_addr, 16);
+      address.flow_info = ntohl(v6.sin6_flowinfo);
+      address.scope_id = v6.sin6_scope_id;
+    } else {
+      continue;
+    }
+    out.push_back(address);
+  }
+  ::freeaddrinfo(list);
+  return out;
+}
+
+Result<Socket> open_stream_socket(Family family) {
+  const int domain = family == Family::ipv4 ? AF_INET : AF_INET6;
+  const int fd = ::socket(domain, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return last_system_error();
+  return Socket(fd);
+}
+
+Status connect_socket(const Socket& socket, const SocketAddress& address) {
+  sockaddr_storage storage{};
+  socklen_t length = 0;
+  if (address.family == Family::ipv4) {
+    sockaddr_in v4{};
+    v4.sin_family = AF_INET;
+    v4.sin_port = htons(address.port);
+    std::memcpy(&v4.sin_addr, address.address.data(), 4);
+    std::memcpy(&storage, &v4, sizeof v4);
+    length = sizeof v4;
+  } else {
+    sockaddr_in6 v6{};
+    v6.sin6_family = AF_INET6;
+    v6.sin6_port = htons(address.port);
+    v6.sin6_flowinfo = htonl(address.flow_info);
+    v6.sin6_scope_id = address.scope_id;
+    std::memcpy(&v6.sin6_addr, address.address.data(), 16);
+    std::memcpy(&storage, &v6, sizeof v6);
+    length = sizeof v6;
+  }
+  if (::connect(fd_of(socket), reinterpret_cast<const sockaddr*>(&storage), length) == 0) {
+    return success();
+  }
+  if (errno != EINTR) return last_system_error();
+  // An interrupted connect goes on in the background: wait for it to settle.
+  pollfd entry{fd_of(socket), POLLOUT, 0};
+  while (::poll(&entry, 1, -1) < 0) {
+    if (errno != EINTR) return last_system_error();
+  }
+  int error = 0;
+  socklen_t error_length = sizeof error;
+  if (::getsockopt(fd_of(socket), SOL_SOCKET, SO_ERROR, &error, &error_length) != 0) {
+    return last_system_error();
+  }
+  if (error != 0) return Error(system_error_text(error));
+  return success();
+}
+
+Status set_receive_timeout(const Socket& socket, std::chrono::milliseconds timeout) {
+  timeval value{};
+  value.tv_sec = static_cast<time_t>(timeout.count() / 1000);
+  value.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
+  if (::setsockopt(fd_of(socket), SOL_SOCKET, SO_RCVTIMEO, &value, sizeof value) != 0) {
+    return last_system_error();
+  }
+  return success();
+}
+
+Result<std::size_t> send_some(const Socket& socket, std::span<const std::byte> bytes) {
+  for (;;) {
+    // MSG_NOSIGNAL: a peer that has gone is an error value, not a SIGPIPE.
+    const ssize_t sent = ::send(fd_of(socket), bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    if (sent >= 0) return static_cast<std::size_t>(sent);
+    if (errno != EINTR) return last_system_error();
+  }
+}
+
+Result<std::size_t> receive_some(const Socket& socket, std::span<std::byte> buffer) {
+  for (;;) {
+    const ssize_t received = ::recv(fd_of(socket), buffer.data(), buffer.size(), 0);
+    if (received >= 0) return static_cast<std::size_t>(received);
+    if (errno == ESHUTDOWN) return std::size_t{0};
+    if (errno != EINTR) return last_system_error();
+  }
+}
+
+}  // namespace tavrik::net

@@ -1,0 +1,211 @@
+// The built binary, end to end: exact standard output, standard error and exit status.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "scripted_inspector.hpp"
+#include "subprocess.hpp"
+
+namespace tavrik {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::RunOptions;
+using testing::run_program;
+using testing::ScriptedInspector;
+
+const std::string binary = TAVRIK_INSPECTOR_BINARY;
+const std::string usage_report =
+    "Error: usage: tavrik_inspector [--print-url] <inspector-http-addr e.g. 127.0.0.1:9229>\n";
+const std::string targets = R"([{"webSocketDebuggerUrl":"ws://127.0.0.1:9229/abc-def"}])";
+
+std::string console_lines(const std::string& ws_target, const std::string& devtools) {
+  return "tavrik_inspector: ws target  = " + ws_target + "\ntavrik_inspector: devtools   = " + devtools +
+         "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
+}
+
+RunOptions without_override() {
+  RunOptions options;
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = std::nullopt;
+  return options;
+}
+
+std::unique_ptr<ScriptedInspector> answering(const std::string& answer) {
+  return std::make_unique<ScriptedInspector>(
+      std::vector{testing::read_request(), testing::send(answer), testing::hold_open()});
+}
+
+TEST(LauncherEndToEnd, UsageErrors) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {}, {"--print-url"}, {"--help"}, {"--", "--print-url"}}) {
+    const auto run = run_program(binary, arguments);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, usage_report);
+    EXPECT_EQ(run.exit_code, 1);
+  }
+}
+
+TEST(LauncherEndToEnd, PrintOnlyWritesTheThreeLines) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  // The flag may follow the address, and unknown options are skipped.
+  const auto run = run_program(binary, {"--verbose", inspector->address(), "--print-url", "x:1"},
+                               without_override());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out,
+            console_lines("127.0.0.1:9229/abc-def",
+                          "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
+                          "&experiments=true&v8only=true"));
+}
+
+TEST(LauncherEndToEnd, TheOverrideReplacesTheAddressButNotTheThirdLine) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  RunOptions options;
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = "http://127.0.0.1:8080/js_app.html?ws={ws}";
+  const auto run = run_program(binary, {"--print-url", inspector->address()}, options);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9229/abc-def",
+                                   "http://127.0.0.1:8080/js_app.html?ws=127.0.0.1:9229/abc-def"));
+  // A value that is not valid text selects the default, silently.
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = "\xff{ws}";
+  const auto invalid = run_program(binary, {"--print-url", inspector->address()}, options);
+  EXPECT_EQ(invalid.exit_code, 0);
+  EXPECT_NE(invalid.out.find("devtools   = http://devtools.localhost/js_app.html?ws="), std::string::npos);
+}
+
+TEST(LauncherEndToEnd, ARefusedConnectionIsReportedAfterTheDeadline) {
+  const std::string address = "127.0.0.1:" + std::to_string(testing::unused_port());
+  const auto run = run_program(binary, {"--print-url", address});
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + address +
+                         "/json\n\nCaused by:\n    0: connect to inspector at " + address +
+                         "\n    1: Connection refused (os error 111)\n");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_GE(run.elapsed, 5000ms);  // retried until the deadline
+}
+
+TEST(LauncherEndToEnd, ANon200AnswerIsReportedWithItsStatusLine) {
+  auto inspector = answering("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+  const auto run = run_program(binary, {inspector->address(), "--print-url"});
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + inspector->address() +
+                         "/json\n\nCaused by:\n    inspector returned non-200: HTTP/1.1 404 Not Found\n");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_GT(inspector->connections(), 10);  // tried again every 150 ms
+}
+
+TEST(LauncherEndToEnd, AMissingTargetIsFinalAtOnceAndQuotesTheBody) {
+  const std::string body = "[{\"id\":\"x\"},\n {\"webSocketDebuggerUrl\":\"ws://h/1\"}]";
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", body));
+  const auto run = run_program(binary, {"--print-url", inspector->address()});
+  EXPECT_EQ(run.out, "");
+  // The body's own line break is kept, and indented under the single cause.
+  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + inspector->address() +
+                         "/json\n\nCaused by:\n    no webSocketDebuggerUrl in inspector /json: "
+                         "[{\"id\":\"x\"},\n     {\"webSocketDebuggerUrl\":\"ws://h/1\"}]\n");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(inspector->connections(), 1);
+}
+
+TEST(LauncherEndToEnd, ArgumentsThatAreNotUtf8StopBeforeDiscovery) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  const auto run = run_program(binary, {"--print-url", inspector->address() + "\xff"});
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("not valid UTF-8"), std::string::npos) << run.err;
+  EXPECT_NE(run.exit_code, 0);
+  EXPECT_EQ(run.signal, 0);
+  EXPECT_EQ(inspector->connections(), 0);
+}
+
+TEST(LauncherEndToEnd, AStandardOutputWithoutReaderIsAnErrorNotASignal) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  RunOptions options = without_override();
+  options.close_stdout_early = true;
+  const auto run = run_program(binary, {"--print-url", inspector->address()}, options);
+  EXPECT_EQ(run.signal, 0);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.err,
+            "Error: failed to write to standard output\n\nCaused by:\n    Broken pipe (os error 32)\n");
+}
+
+TEST(LauncherEndToEnd, AFullDiskIsAnErrorToo) {
+  if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  const std::string command = "'" + binary + "' --print-url " + inspector->address() +
+                              " >/dev/full 2>&1; echo \"status $?\"";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+  ::pclose(pipe);
+  EXPECT_EQ(output, "status 1\n");
+}
+
+// Real Node.js: the inspector most people point the tool at. It answers with a Content-Length and
+// keeps the connection open.
+class NodeInspector {
+ public:
+  NodeInspector() : port_(testing::unused_port()) {
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      const std::string flag = "--inspect=127.0.0.1:" + std::to_string(port_);
+      const int null = ::open("/dev/null", O_RDWR);
+      ::dup2(null, STDOUT_FILENO);
+      ::dup2(null, STDERR_FILENO);
+      ::execl(TAVRIK_NODE, TAVRIK_NODE, flag.c_str(), "-e", "setInterval(() => {}, 1000)",
+              static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+  }
+  ~NodeInspector() {
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+  }
+  std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
+  std::uint16_t port() const { return port_; }
+
+ private:
+  std::uint16_t port_;
+  pid_t pid_ = -1;
+};
+
+TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
+  if (std::string(TAVRIK_NODE).empty()) GTEST_SKIP() << "Node.js is not installed";
+  NodeInspector node;
+  // The tool itself waits for the inspector to come up (it retries for 5 seconds).
+  const auto run = run_program(binary, {"--print-url", node.address()}, without_override());
+  EXPECT_EQ(run.err, "");
+  ASSERT_EQ(run.exit_code, 0);
+  const std::string port = std::to_string(node.port());
+  const std::regex expected(
+      "tavrik_inspector: ws target  = 127\\.0\\.0\\.1:" + port + "/([0-9a-f-]{36})\n" +
+      "tavrik_inspector: devtools   = http://devtools\\.localhost/js_app\\.html\\?ws=127\\.0\\.0\\.1:" +
+      port + "/\\1&experiments=true&v8only=true\n" +
+      "tavrik_inspector: \\(frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND\\)\n");
+  EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
+  EXPECT_LT(run.elapsed, 2900ms);  // not held up by the receive time-out Node's open connection would cause
+}
+
+TEST(LauncherEndToEnd, WindowModeWithoutADisplayFailsAfterTheThreeLines) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  RunOptions options = without_override();
+  options.environment["DISPLAY"] = std::nullopt;
+  options.environment["WAYLAND_DISPLAY"] = std::nullopt;
+  const auto run = run_program(binary, {inspector->address()}, options);
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
+                                   "&experiments=true&v8only=true"));
+  EXPECT_TRUE(run.err.starts_with("Error: failed to create inspector window\n\nCaused by:\n    "))
+      << run.err;
+  EXPECT_EQ(run.exit_code, 1);
+}
+
+}  // namespace
+}  // namespace tavrik

@@ -1,0 +1,70 @@
+// A real loopback server that plays back a script on every connection it accepts: answers split
+// into pieces, pauses, silence, a connection held open. Discovery is tested against it, not
+// against a mock of the socket layer.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tavrik::testing {
+
+struct ScriptStep {
+  enum class Kind { send, pause, close, hold, read_request };
+  Kind kind = Kind::send;
+  std::string bytes;                     // for send
+  std::chrono::milliseconds duration{};  // for pause
+};
+
+// Helpers for building scripts.
+ScriptStep send(std::string bytes);
+ScriptStep pause_for(std::chrono::milliseconds duration);
+ScriptStep read_request();  // reads until the blank line that ends the request head
+ScriptStep hold_open();     // keeps the connection open, reading nothing more, until the server stops
+ScriptStep close_now();
+
+// A whole HTTP/1.0 answer with a Content-Length, as Node.js sends it.
+std::string http_answer(std::string_view status_line, std::string_view body,
+                        bool with_content_length = true);
+
+class ScriptedInspector {
+ public:
+  // Listens on 127.0.0.1 (or ::1) at a free port at once, or later with start_listening.
+  explicit ScriptedInspector(std::vector<ScriptStep> script, bool listen_now = true,
+                             bool ipv6 = false);
+  ~ScriptedInspector();
+  ScriptedInspector(const ScriptedInspector&) = delete;
+  ScriptedInspector& operator=(const ScriptedInspector&) = delete;
+
+  std::uint16_t port() const { return port_; }
+  std::string address() const;  // "127.0.0.1:PORT" or "[::1]:PORT"
+  void start_listening();
+  void stop();
+
+  int connections() const { return connections_.load(); }
+  std::vector<std::string> requests() const;  // what each connection sent, in order
+
+ private:
+  void serve();
+  void play(int fd);
+
+  std::vector<ScriptStep> script_;
+  bool ipv6_ = false;
+  int listen_fd_ = -1;
+  std::uint16_t port_ = 0;
+  std::atomic<bool> stopping_{false};
+  std::atomic<int> connections_{0};
+  mutable std::mutex mutex_;
+  std::vector<std::string> requests_;
+  std::vector<std::thread> workers_;
+  std::thread acceptor_;
+};
+
+// A port on 127.0.0.1 that nothing listens on (bound, then released).
+std::uint16_t unused_port();
+
+}  // namespace tavrik::testing

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, from Debian's packages, on a fresh Debian 12 machine.
+# Only what is missing is installed; run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+  # the build
+  cmake ninja-build g++ pkg-config
+  nlohmann-json3-dev libssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # the Linux window
+  libgtk-4-dev libwebkitgtk-6.0-dev
+  # the tests: a real inspector, a display without a screen, a session bus
+  nodejs xvfb xauth dbus x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  # Node.js may come from elsewhere than Debian's package; any working `node` will do.
+  if [ "$package" = nodejs ] && command -v node >/dev/null 2>&1; then continue; fi
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,1 @@
+import*as e from"./heap_snapshot_worker.js";const s=self,a=new e.HeapSnapshotWorkerDispatcher.HeapSnapshotWorkerDispatcher(s,(e=>self.postMessage(e)));var r;r=a.dispatchMessage.bind(a),s.addEventListener("message",r,!1),self.postMessage("workerReady");

@@ -1,0 +1,1 @@
+import"../shell/shell.js";import*as m from"../main/main.js";new m.MainImpl.MainImpl;

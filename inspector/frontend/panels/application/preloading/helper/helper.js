@@ -1,0 +1,1 @@
+var e=Object.freeze({__proto__:null,RuleSetView:class{ruleSetId;constructor(e){this.ruleSetId=e}},AttemptViewWithFilter:class{ruleSetId;constructor(e){this.ruleSetId=e}}});export{e as PreloadingForward};

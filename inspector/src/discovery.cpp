@@ -111,7 +111,9 @@ Result<std::string> receive_response(const net::Socket& socket) {
 bool ascii_iequals(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto lower = [](char c) {
+      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
@@ -137,7 +139,9 @@ std::optional<std::size_t> parse_length(std::string_view text) {
 
 }  // namespace
 
-std::chrono::steady_clock::time_point SteadyClock::now() { return std::chrono::steady_clock::now(); }
+std::chrono::steady_clock::time_point SteadyClock::now() {
+  return std::chrono::steady_clock::now();
+}
 
 void SteadyClock::sleep_for(std::chrono::milliseconds duration) {
   std::this_thread::sleep_for(duration);
@@ -159,7 +163,8 @@ std::optional<std::size_t> response_length_from_head(std::string_view received) 
     head = line_end == std::string_view::npos ? std::string_view{} : head.substr(line_end + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
     const auto colon = line.find(':');
-    if (colon == std::string_view::npos || !ascii_iequals(line.substr(0, colon), "content-length")) {
+    if (colon == std::string_view::npos ||
+        !ascii_iequals(line.substr(0, colon), "content-length")) {
       continue;
     }
     const auto value = parse_length(trim_blanks(line.substr(colon + 1)));

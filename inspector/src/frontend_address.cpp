@@ -30,7 +30,8 @@ std::string compose_frontend_address_from(std::string_view ws_target,
   constexpr std::string_view placeholder = "{ws}";
   std::string_view rest = *override_template;
   std::string address;
-  for (auto at = rest.find(placeholder); at != std::string_view::npos; at = rest.find(placeholder)) {
+  for (auto at = rest.find(placeholder); at != std::string_view::npos;
+       at = rest.find(placeholder)) {
     address += rest.substr(0, at);
     address += ws_target;
     rest.remove_prefix(at + placeholder.size());

@@ -30,9 +30,9 @@ Status run_launcher(const LaunchOptions& options) {
   const std::string frontend_address = compose_frontend_address(ws_target);
 
   // One write per line, so a reader on a pipe has every line as soon as it is complete.
-  for (const std::string& line : {console_line_ws_target(ws_target),
-                                  console_line_devtools(frontend_address),
-                                  std::string(console_line_frontend_note())}) {
+  for (const std::string& line :
+       {console_line_ws_target(ws_target), console_line_devtools(frontend_address),
+        std::string(console_line_frontend_note())}) {
     if (auto written = process::write_stdout(line); !written) {
       return std::move(written).error().context("failed to write to standard output");
     }

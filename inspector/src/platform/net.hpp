@@ -62,7 +62,8 @@ Result<Socket> open_stream_socket(Family family);
 Status connect_socket(const Socket& socket, const SocketAddress& address);
 Status set_receive_timeout(const Socket& socket, std::chrono::milliseconds timeout);
 
-// Sends some of the bytes; returns how many were taken (0 is possible and is the caller's to judge).
+// Sends some of the bytes; returns how many were taken (0 is possible and is the caller's to
+// judge).
 Result<std::size_t> send_some(const Socket& socket, std::span<const std::byte> bytes);
 
 // Receives into the buffer; 0 means the peer has closed the stream (a shut-down socket counts too).

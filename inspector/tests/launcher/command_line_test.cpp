@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "command_line.hpp"
+
+#include <gtest/gtest.h>
 
 namespace tavrik {
 namespace {

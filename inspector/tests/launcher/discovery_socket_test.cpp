@@ -29,15 +29,17 @@ TEST(DiscoveryOverSockets, SendsTheRequestAndReadsAnAnswerInSmallPieces) {
   ASSERT_TRUE(url.ok()) << format_error_report(url.error());
   EXPECT_EQ(url.value(), "ws://127.0.0.1:9229/abc");
   ASSERT_EQ(inspector.requests().size(), 1u);
-  EXPECT_EQ(inspector.requests()[0], "GET /json HTTP/1.0\r\nHost: " + inspector.address() +
-                                         "\r\nAccept: application/json\r\nConnection: close\r\n\r\n");
+  EXPECT_EQ(inspector.requests()[0],
+            "GET /json HTTP/1.0\r\nHost: " + inspector.address() +
+                "\r\nAccept: application/json\r\nConnection: close\r\n\r\n");
 }
 
 TEST(DiscoveryOverSockets, AContentLengthEndsAHeldOpenAnswer) {
   // As Node.js does: the whole answer, then the connection stays open; trailing bytes are ignored.
-  ScriptedInspector inspector({testing::read_request(),
-                               testing::send(testing::http_answer("HTTP/1.0 200 OK", targets) + "junk"),
-                               testing::hold_open()});
+  ScriptedInspector inspector(
+      {testing::read_request(),
+       testing::send(testing::http_answer("HTTP/1.0 200 OK", targets) + "junk"),
+       testing::hold_open()});
   const auto start = std::chrono::steady_clock::now();
   const auto body = fetch_targets_once(inspector.address());
   ASSERT_TRUE(body.ok()) << format_error_report(body.error());
@@ -46,18 +48,20 @@ TEST(DiscoveryOverSockets, AContentLengthEndsAHeldOpenAnswer) {
 }
 
 TEST(DiscoveryOverSockets, WithoutContentLengthTheAnswerEndsWhenThePeerCloses) {
-  ScriptedInspector inspector({testing::read_request(),
-                               testing::send(testing::http_answer("HTTP/1.1 200 OK", targets, false)),
-                               testing::pause_for(300ms), testing::send("\n"), testing::close_now()});
+  ScriptedInspector inspector(
+      {testing::read_request(),
+       testing::send(testing::http_answer("HTTP/1.1 200 OK", targets, false)),
+       testing::pause_for(300ms), testing::send("\n"), testing::close_now()});
   const auto body = fetch_targets_once(inspector.address());
   ASSERT_TRUE(body.ok()) << format_error_report(body.error());
   EXPECT_EQ(body.value(), targets + "\n");
 }
 
 TEST(DiscoveryOverSockets, AHeldOpenAnswerWithoutContentLengthMeetsTheReceiveTimeout) {
-  ScriptedInspector inspector({testing::read_request(),
-                               testing::send(testing::http_answer("HTTP/1.0 200 OK", targets, false)),
-                               testing::hold_open()});
+  ScriptedInspector inspector(
+      {testing::read_request(),
+       testing::send(testing::http_answer("HTTP/1.0 200 OK", targets, false)),
+       testing::hold_open()});
   const auto start = std::chrono::steady_clock::now();
   const auto body = fetch_targets_once(inspector.address());
   const auto waited = std::chrono::steady_clock::now() - start;
@@ -68,9 +72,9 @@ TEST(DiscoveryOverSockets, AHeldOpenAnswerWithoutContentLengthMeetsTheReceiveTim
 }
 
 TEST(DiscoveryOverSockets, AnInspectorThatStartsLateIsFoundWithoutAnyMessage) {
-  ScriptedInspector inspector({testing::read_request(),
-                               testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))},
-                              /*listen_now=*/false);
+  ScriptedInspector inspector(
+      {testing::read_request(), testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))},
+      /*listen_now=*/false);
   std::thread starter([&] {
     std::this_thread::sleep_for(1200ms);
     inspector.start_listening();
@@ -94,7 +98,8 @@ TEST(DiscoveryOverSockets, AttemptFailuresOfOneConnection) {
        "stream did not contain valid UTF-8"},
       // A Content-Length that cuts a character in two leaves an invalid text.
       {{testing::read_request(),
-        testing::send("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\n\xe2\x80\x94"), testing::hold_open()},
+        testing::send("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\n\xe2\x80\x94"),
+        testing::hold_open()},
        "stream did not contain valid UTF-8"},
   };
   for (const auto& c : cases) {
@@ -106,11 +111,11 @@ TEST(DiscoveryOverSockets, AttemptFailuresOfOneConnection) {
 }
 
 TEST(DiscoveryOverSockets, AddressForms) {
-  ScriptedInspector v4({testing::read_request(),
-                        testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))});
-  for (const std::string& address : {"localhost:" + std::to_string(v4.port()),
-                                    "127.0.0.1:+" + std::to_string(v4.port()),
-                                    "127.0.0.1:000" + std::to_string(v4.port())}) {
+  ScriptedInspector v4(
+      {testing::read_request(), testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))});
+  for (const std::string& address :
+       {"localhost:" + std::to_string(v4.port()), "127.0.0.1:+" + std::to_string(v4.port()),
+        "127.0.0.1:000" + std::to_string(v4.port())}) {
     const auto body = fetch_targets_once(address);
     ASSERT_TRUE(body.ok()) << address << ": " << format_error_report(body.error());
   }
@@ -121,7 +126,8 @@ TEST(DiscoveryOverSockets, AddressForms) {
   std::unique_ptr<ScriptedInspector> v6;
   try {
     v6 = std::make_unique<ScriptedInspector>(
-        std::vector{testing::read_request(), testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))},
+        std::vector{testing::read_request(),
+                    testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))},
         true, /*ipv6=*/true);
   } catch (const std::exception&) {
     GTEST_SKIP() << "no IPv6 loopback on this machine";

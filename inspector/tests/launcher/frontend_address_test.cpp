@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "frontend_address.hpp"
+
+#include <gtest/gtest.h>
 
 namespace tavrik {
 namespace {
@@ -17,7 +17,8 @@ TEST(WsTarget, WorkedExamples) {
       {"ws:/x", "ws:/x"},
       {" ws://x", " ws://x"},
   };
-  for (const auto& [url, target] : cases) EXPECT_EQ(ws_target_from_debugger_url(url), target) << url;
+  for (const auto& [url, target] : cases)
+    EXPECT_EQ(ws_target_from_debugger_url(url), target) << url;
 }
 
 TEST(FrontendAddress, WorkedExamples) {
@@ -42,8 +43,9 @@ TEST(FrontendAddress, WorkedExamples) {
 
 TEST(FrontendAddress, InsertedTargetIsNeverScannedAgainOrEscaped) {
   EXPECT_EQ(compose_frontend_address_from("{ws}", std::string("<{ws}>")), "<{ws}>");
-  EXPECT_EQ(compose_frontend_address_from("127.0.0.1:9229/a&b", std::nullopt),
-            "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/a&b&experiments=true&v8only=true");
+  EXPECT_EQ(
+      compose_frontend_address_from("127.0.0.1:9229/a&b", std::nullopt),
+      "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/a&b&experiments=true&v8only=true");
   EXPECT_EQ(compose_frontend_address_from("", std::nullopt),
             "http://devtools.localhost/js_app.html?ws=&experiments=true&v8only=true");
   EXPECT_EQ(embedded_origin(), "http://devtools.localhost");

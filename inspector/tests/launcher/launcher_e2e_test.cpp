@@ -1,13 +1,12 @@
 // The built binary, end to end: exact standard output, standard error and exit status.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <regex>
-
-#include <gtest/gtest.h>
 
 #include "scripted_inspector.hpp"
 #include "subprocess.hpp"
@@ -16,8 +15,8 @@ namespace tavrik {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::RunOptions;
 using testing::run_program;
+using testing::RunOptions;
 using testing::ScriptedInspector;
 
 const std::string binary = TAVRIK_INSPECTOR_BINARY;
@@ -26,7 +25,8 @@ const std::string usage_report =
 const std::string targets = R"([{"webSocketDebuggerUrl":"ws://127.0.0.1:9229/abc-def"}])";
 
 std::string console_lines(const std::string& ws_target, const std::string& devtools) {
-  return "tavrik_inspector: ws target  = " + ws_target + "\ntavrik_inspector: devtools   = " + devtools +
+  return "tavrik_inspector: ws target  = " + ws_target +
+         "\ntavrik_inspector: devtools   = " + devtools +
          "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
 }
 
@@ -58,10 +58,9 @@ TEST(LauncherEndToEnd, PrintOnlyWritesTheThreeLines) {
                                without_override());
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exit_code, 0);
-  EXPECT_EQ(run.out,
-            console_lines("127.0.0.1:9229/abc-def",
-                          "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
-                          "&experiments=true&v8only=true"));
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
+                                   "&experiments=true&v8only=true"));
 }
 
 TEST(LauncherEndToEnd, TheOverrideReplacesTheAddressButNotTheThirdLine) {
@@ -76,7 +75,8 @@ TEST(LauncherEndToEnd, TheOverrideReplacesTheAddressButNotTheThirdLine) {
   options.environment["TAVRIK_INSPECTOR_FRONTEND"] = "\xff{ws}";
   const auto invalid = run_program(binary, {"--print-url", inspector->address()}, options);
   EXPECT_EQ(invalid.exit_code, 0);
-  EXPECT_NE(invalid.out.find("devtools   = http://devtools.localhost/js_app.html?ws="), std::string::npos);
+  EXPECT_NE(invalid.out.find("devtools   = http://devtools.localhost/js_app.html?ws="),
+            std::string::npos);
 }
 
 TEST(LauncherEndToEnd, ARefusedConnectionIsReportedAfterTheDeadline) {
@@ -94,8 +94,9 @@ TEST(LauncherEndToEnd, ANon200AnswerIsReportedWithItsStatusLine) {
   auto inspector = answering("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
   const auto run = run_program(binary, {inspector->address(), "--print-url"});
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + inspector->address() +
-                         "/json\n\nCaused by:\n    inspector returned non-200: HTTP/1.1 404 Not Found\n");
+  EXPECT_EQ(run.err,
+            "Error: failed to read inspector targets from http://" + inspector->address() +
+                "/json\n\nCaused by:\n    inspector returned non-200: HTTP/1.1 404 Not Found\n");
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_GT(inspector->connections(), 10);  // tried again every 150 ms
 }
@@ -130,8 +131,9 @@ TEST(LauncherEndToEnd, AStandardOutputWithoutReaderIsAnErrorNotASignal) {
   const auto run = run_program(binary, {"--print-url", inspector->address()}, options);
   EXPECT_EQ(run.signal, 0);
   EXPECT_EQ(run.exit_code, 1);
-  EXPECT_EQ(run.err,
-            "Error: failed to write to standard output\n\nCaused by:\n    Broken pipe (os error 32)\n");
+  EXPECT_EQ(
+      run.err,
+      "Error: failed to write to standard output\n\nCaused by:\n    Broken pipe (os error 32)\n");
 }
 
 TEST(LauncherEndToEnd, AFullDiskIsAnErrorToo) {
@@ -186,11 +188,13 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
   const std::string port = std::to_string(node.port());
   const std::regex expected(
       "tavrik_inspector: ws target  = 127\\.0\\.0\\.1:" + port + "/([0-9a-f-]{36})\n" +
-      "tavrik_inspector: devtools   = http://devtools\\.localhost/js_app\\.html\\?ws=127\\.0\\.0\\.1:" +
+      "tavrik_inspector: devtools   = "
+      "http://devtools\\.localhost/js_app\\.html\\?ws=127\\.0\\.0\\.1:" +
       port + "/\\1&experiments=true&v8only=true\n" +
       "tavrik_inspector: \\(frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND\\)\n");
   EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
-  EXPECT_LT(run.elapsed, 2900ms);  // not held up by the receive time-out Node's open connection would cause
+  EXPECT_LT(run.elapsed,
+            2900ms);  // not held up by the receive time-out Node's open connection would cause
 }
 
 TEST(LauncherEndToEnd, WindowModeWithoutADisplayFailsAfterTheThreeLines) {

@@ -14,17 +14,19 @@ TEST(ResponseCheck, Table) {
       {"HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\n[]", "[]"},
       {"HTTP/1.1 200 OK\r\n\r\n", ""},
       {"HTTP/1.1 200 OK\r\n\r\na\r\n\r\nb", "a\r\n\r\nb"},  // later blank lines belong to the body
-      {"HTTP/1.1 404 Not Found\r\nX: 200\r\n\r\n[]", "!inspector returned non-200: HTTP/1.1 404 Not Found"},
+      {"HTTP/1.1 404 Not Found\r\nX: 200\r\n\r\n[]",
+       "!inspector returned non-200: HTTP/1.1 404 Not Found"},
       {"HTTP/1.1 500 Oops 200\r\n\r\n[]", "[]"},  // "200" anywhere in the status line passes
       {"1200\r\n\r\nx", "x"},
       {"\r\n\r\n[]", "!inspector returned non-200: "},
-      {"HTTP/1.1 200 OK\n\r\n\r\nB", "B"},        // bare LF ends the status line
+      {"HTTP/1.1 200 OK\n\r\n\r\nB", "B"},  // bare LF ends the status line
       {"HTTP/1.1 20 0\r\n\r\n", "!inspector returned non-200: HTTP/1.1 20 0"},
       {"HTTP/1.1 200 OK\r\n", "!malformed HTTP response from inspector"},
       {"", "!malformed HTTP response from inspector"},
       {"HTTP/1.1 200 OK\n\nbody", "!malformed HTTP response from inspector"},
       {std::string("HTTP/1.1 200 OK\r\n\r\n\xff"), "!stream did not contain valid UTF-8"},
-      {std::string("\xc0\xaf"), "!stream did not contain valid UTF-8"},  // overlong, even without a head
+      {std::string("\xc0\xaf"),
+       "!stream did not contain valid UTF-8"},  // overlong, even without a head
       {std::string("HTTP/1.1 200 \xe2\x80\x94\r\n\r\n\xe2\x80\x94"), "\xe2\x80\x94"},
       {std::string("HTTP/1.1 200\0OK\r\n\r\n", 19), ""},  // NUL is valid UTF-8
   };
@@ -59,9 +61,9 @@ TEST(ResponseLength, ContentLengthRule) {
       {head + "Content-Length: \r\n\r\n", std::nullopt},
       {head + "Content-Length: 1 2\r\n\r\n", std::nullopt},
       {head + "Content-Length: 99999999999999999999999999\r\n\r\n", std::nullopt},
-      {head + "Content-Length: 2\r\n", std::nullopt},          // head not complete yet
+      {head + "Content-Length: 2\r\n", std::nullopt},  // head not complete yet
       {head + "X-Content-Length: 2\r\n\r\n", std::nullopt},
-      {"Content-Length: 2\r\n\r\n", std::nullopt},             // the status line is not a header
+      {"Content-Length: 2\r\n\r\n", std::nullopt},  // the status line is not a header
       {head + "\r\n", std::nullopt},
   };
   for (const auto& c : cases) {

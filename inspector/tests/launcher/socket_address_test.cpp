@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "socket_address.hpp"
+
+#include <gtest/gtest.h>
 
 namespace tavrik {
 namespace {
@@ -57,13 +57,38 @@ TEST(LiteralAddress, Ipv6Forms) {
 }
 
 TEST(LiteralAddress, NotLiterals) {
-  for (const char* text :
-       {"", "127.0.0.1", "127.0.0.1:", "127.0.0.1:+9229", "127.0.0.1:-1", "127.0.0.1:65536",
-        "127.0.0.01:1", "1.2.3:4", "1.2.3.4.5:6", "256.0.0.1:1", "1234.0.0.1:1", " 1.2.3.4:5",
-        "1.2.3.4:5 ", "localhost:9229", "::1:9229", "[::1]", "[::1]:", "[::1]9229", "[::1:9229",
-        "[1:2:3:4:5:6:7:8:9]:1", "[1::2::3]:1", "[12345::]:1", "[:1]:1", "[1:]:1", "[::1%]:1",
-        "[::1%x]:1", "[::1%4294967296]:1", "[1:2:3:4:5:6:7::8]:1", "[1.2.3.4]:1",
-        "[::1.2.3]:1", "[g::]:1", "1.2.3.4:99999999999999999999999"}) {
+  for (const char* text : {"",
+                           "127.0.0.1",
+                           "127.0.0.1:",
+                           "127.0.0.1:+9229",
+                           "127.0.0.1:-1",
+                           "127.0.0.1:65536",
+                           "127.0.0.01:1",
+                           "1.2.3:4",
+                           "1.2.3.4.5:6",
+                           "256.0.0.1:1",
+                           "1234.0.0.1:1",
+                           " 1.2.3.4:5",
+                           "1.2.3.4:5 ",
+                           "localhost:9229",
+                           "::1:9229",
+                           "[::1]",
+                           "[::1]:",
+                           "[::1]9229",
+                           "[::1:9229",
+                           "[1:2:3:4:5:6:7:8:9]:1",
+                           "[1::2::3]:1",
+                           "[12345::]:1",
+                           "[:1]:1",
+                           "[1:]:1",
+                           "[::1%]:1",
+                           "[::1%x]:1",
+                           "[::1%4294967296]:1",
+                           "[1:2:3:4:5:6:7::8]:1",
+                           "[1.2.3.4]:1",
+                           "[::1.2.3]:1",
+                           "[g::]:1",
+                           "1.2.3.4:99999999999999999999999"}) {
     EXPECT_FALSE(parse_literal_socket_address(text)) << text;
   }
 }
@@ -99,7 +124,8 @@ TEST(HostAndPortSplit, Table) {
     const auto split = split_host_and_port(c.text);
     if (c.port == -1 || c.port == -2) {
       ASSERT_FALSE(split.ok());
-      EXPECT_EQ(split.error().message(), c.port == -1 ? "invalid socket address" : "invalid port value");
+      EXPECT_EQ(split.error().message(),
+                c.port == -1 ? "invalid socket address" : "invalid port value");
       continue;
     }
     ASSERT_TRUE(split.ok());

@@ -24,7 +24,7 @@ struct ScriptStep {
 ScriptStep send(std::string bytes);
 ScriptStep pause_for(std::chrono::milliseconds duration);
 ScriptStep read_request();  // reads until the blank line that ends the request head
-ScriptStep hold_open();     // keeps the connection open, reading nothing more, until the server stops
+ScriptStep hold_open();  // keeps the connection open, reading nothing more, until the server stops
 ScriptStep close_now();
 
 // A whole HTTP/1.0 answer with a Content-Length, as Node.js sends it.

@@ -78,7 +78,8 @@ RunResult run_program(const std::string& program, const std::vector<std::string>
         fds.erase(fds.begin() + static_cast<std::ptrdiff_t>(i));
         continue;
       }
-      (fds[i].fd == err_pipe[0] ? result.err : result.out).append(buffer, static_cast<std::size_t>(n));
+      (fds[i].fd == err_pipe[0] ? result.err : result.out)
+          .append(buffer, static_cast<std::size_t>(n));
       ++i;
     }
   }

@@ -12,8 +12,8 @@ namespace tavrik::testing {
 struct RunResult {
   std::string out;
   std::string err;
-  int exit_code = -1;     // -1 when killed by a signal
-  int signal = 0;         // the signal that ended it, if any
+  int exit_code = -1;  // -1 when killed by a signal
+  int signal = 0;      // the signal that ended it, if any
   bool timed_out = false;
   std::chrono::milliseconds elapsed{};
 };

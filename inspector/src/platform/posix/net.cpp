@@ -1,4 +1,6 @@
 // POSIX sockets behind the small socket interface.
+#include "platform/net.hpp"
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -10,8 +12,6 @@
 #include <cerrno>
 #include <cstring>
 #include <system_error>
-
-#include "platform/net.hpp"
 
 namespace tavrik::net {
 

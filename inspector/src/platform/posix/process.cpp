@@ -1,4 +1,6 @@
 // POSIX process services: argv bytes, the environment, the standard streams and the exit.
+#include "platform/process.hpp"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,7 +9,6 @@
 #include <cstdlib>
 
 #include "platform/net.hpp"
-#include "platform/process.hpp"
 #include "utf8.hpp"
 
 namespace tavrik::process {

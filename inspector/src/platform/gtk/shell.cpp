@@ -1,23 +1,260 @@
-// Placeholder until the GTK 4 + WebKitGTK host lands: an honest failure, never a pretend window.
+// The Linux window shell: a GTK 4 window and a WebKitGTK 6.0 web view, driven by GLib's main
+// context on the main thread.
 #include "platform/shell.hpp"
+
+#include <gtk/gtk.h>
+#include <webkit/webkit.h>
+
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/gtk/frontend_fixes.hpp"
+#include "platform/gtk/frontend_origin.hpp"
+#include "platform/gtk/language_tag.hpp"
+#include "platform/loop_control.hpp"
 
 namespace tavrik::shell {
 
 namespace {
-Result<std::unique_ptr<EventLoop>> no_event_loop() {
-  return Error("this build has no window shell yet");
+
+// Events of the window reach the handler through the loop that is running it.
+class GtkEventLoop final : public EventLoop {
+ public:
+  int run(EventHandler handler) override {
+    LoopControl control(handler);
+    control_ = &control;
+    while (true) {
+      control.deliver(EventKind::new_cycle);
+      if (control.exiting()) break;
+      // Blocks until a source is ready: no timer or polling of our own.
+      g_main_context_iteration(nullptr, TRUE);
+      control.deliver(EventKind::cycle_end);
+      if (control.exiting()) break;
+    }
+    control.deliver(EventKind::loop_ending);
+    control_ = nullptr;
+    return control.exit_code();
+  }
+
+  // Window events between runs have no handler to go to.
+  void deliver(EventKind kind) {
+    if (control_ != nullptr) control_->deliver(kind);
+  }
+
+ private:
+  LoopControl* control_ = nullptr;
+};
+
+class GtkShellWindow final : public Window {
+ public:
+  explicit GtkShellWindow(GtkWindow* window) : window_(window) {}
+  ~GtkShellWindow() override { gtk_window_destroy(window_); }
+  GtkShellWindow(const GtkShellWindow&) = delete;
+  GtkShellWindow& operator=(const GtkShellWindow&) = delete;
+
+  GtkWindow* get() const { return window_; }
+
+ private:
+  GtkWindow* window_;  // owned by GTK's list of top-level windows until destroyed
+};
+
+class WebKitShellView final : public WebView {
+ public:
+  explicit WebKitShellView(WebKitWebView* view) : view_(view) {}
+  ~WebKitShellView() override { g_object_unref(view_); }
+  WebKitShellView(const WebKitShellView&) = delete;
+  WebKitShellView& operator=(const WebKitShellView&) = delete;
+
+ private:
+  WebKitWebView* view_;  // our own reference; the window holds another
+};
+
+std::string display_error() {
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
+    return "no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set";
+  }
+  std::string names;
+  if (wayland != nullptr && *wayland != '\0') names += std::string("WAYLAND_DISPLAY=") + wayland;
+  if (x11 != nullptr && *x11 != '\0') {
+    if (!names.empty()) names += ", ";
+    names += std::string("DISPLAY=") + x11;
+  }
+  return "cannot open display (" + names + ")";
 }
-Result<std::unique_ptr<Window>> no_window(EventLoop&, const WindowAttributes&) {
-  return Error("this build has no window shell yet");
+
+Result<std::unique_ptr<EventLoop>> create_event_loop() {
+  if (!gtk_init_check()) return Error(display_error());
+  return std::unique_ptr<EventLoop>(std::make_unique<GtkEventLoop>());
 }
-Result<std::unique_ptr<WebView>> no_webview(Window&, const WebViewOptions&) {
-  return Error("this build has no web view yet");
+
+template <typename F>
+GCallback callback(F* function) {
+  return reinterpret_cast<GCallback>(function);
 }
+
+gboolean on_close_request(GtkWindow*, gpointer loop) {
+  static_cast<GtkEventLoop*>(loop)->deliver(EventKind::close_requested);
+  // The window stays: the process ends from the loop, and takes it down.
+  return TRUE;
+}
+
+void on_window_change(GObject*, GParamSpec*, gpointer loop) {
+  static_cast<GtkEventLoop*>(loop)->deliver(EventKind::window_other);
+}
+
+// GTK would size the window to the web view's natural size, a few hundred pixels square. Like
+// a desktop's own default placement, take a good part of the first monitor instead.
+void set_default_size(GtkWindow* window) {
+  int width = 1024;
+  int height = 768;
+  GListModel* monitors = gdk_display_get_monitors(gdk_display_get_default());
+  if (auto* monitor = static_cast<GdkMonitor*>(g_list_model_get_item(monitors, 0))) {
+    GdkRectangle area{};
+    gdk_monitor_get_geometry(monitor, &area);
+    g_object_unref(monitor);
+    if (area.width > 0 && area.height > 0) {
+      width = area.width * 3 / 4;
+      height = area.height * 3 / 4;
+    }
+  }
+  gtk_window_set_default_size(window, width, height);
+}
+
+Result<std::unique_ptr<Window>> create_window(EventLoop& loop, const WindowAttributes& attributes) {
+  auto* gtk_loop = dynamic_cast<GtkEventLoop*>(&loop);
+  if (gtk_loop == nullptr) return Error("the event loop does not belong to the GTK shell");
+  GtkWidget* widget = gtk_window_new();
+  if (widget == nullptr) return Error("gtk_window_new returned no window");
+  GtkWindow* window = GTK_WINDOW(widget);
+  gtk_window_set_title(window, attributes.title.c_str());
+  set_default_size(window);
+  g_signal_connect(window, "close-request", callback(on_close_request), gtk_loop);
+  for (const char* property : {"notify::default-width", "notify::default-height",
+                               "notify::maximized", "notify::is-active"}) {
+    g_signal_connect(window, property, callback(on_window_change), gtk_loop);
+  }
+  gtk_window_present(window);
+  return std::unique_ptr<Window>(std::make_unique<GtkShellWindow>(window));
+}
+
+void answer_scheme_request(WebKitURISchemeRequest* request, gpointer handler) {
+  const char* uri = webkit_uri_scheme_request_get_uri(request);
+  const DevtoolsResponse response =
+      (*static_cast<ProtocolHandler*>(handler))(DevtoolsRequest{uri != nullptr ? uri : ""});
+  // The body is constant data of the process: the stream reads it in place, never frees it.
+  GInputStream* body = g_memory_input_stream_new_from_data(
+      response.body.data(), static_cast<gssize>(response.body.size()), nullptr);
+  WebKitURISchemeResponse* answer =
+      webkit_uri_scheme_response_new(body, static_cast<gint64>(response.body.size()));
+  webkit_uri_scheme_response_set_status(answer, response.status, nullptr);
+  const std::string content_type(response.content_type);
+  webkit_uri_scheme_response_set_content_type(answer, content_type.c_str());
+  webkit_uri_scheme_request_finish_with_response(request, answer);
+  g_object_unref(answer);
+  g_object_unref(body);
+}
+
+void forget_handler(gpointer handler) { delete static_cast<ProtocolHandler*>(handler); }
+
+// The scheme's name, kept by the web view for its later main-frame navigations.
+struct NavigationMapping {
+  std::string scheme;
+};
+
+void forget_mapping(gpointer mapping, GClosure*) {
+  delete static_cast<NavigationMapping*>(mapping);
+}
+
+// A main-frame navigation to the embedded origin's http form goes to the scheme form instead.
+// WebKit offers no way to rewrite the request in place, so the navigation is dropped and the
+// mapped address loaded.
+gboolean on_decide_policy(WebKitWebView* view, WebKitPolicyDecision* decision,
+                          WebKitPolicyDecisionType type, gpointer mapping) {
+  if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+  WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
+      WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+  if (uri == nullptr) return FALSE;
+  const auto mapped =
+      gtk::scheme_address_for(uri, static_cast<const NavigationMapping*>(mapping)->scheme);
+  if (!mapped) return FALSE;
+  webkit_policy_decision_ignore(decision);
+  webkit_web_view_load_uri(view, mapped->c_str());
+  return TRUE;
+}
+
+std::vector<std::string> user_languages() {
+  std::vector<std::string_view> locales;
+  for (const char* const* name = g_get_language_names(); *name != nullptr; ++name) {
+    locales.emplace_back(*name);
+  }
+  return gtk::preferred_languages(locales);
+}
+
+Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOptions& options) {
+  auto* gtk_window = dynamic_cast<GtkShellWindow*>(&window);
+  if (gtk_window == nullptr) return Error("the window does not belong to the GTK shell");
+  if (options.protocol_handler == nullptr || options.protocol_name.empty()) {
+    return Error("no protocol handler to register");
+  }
+  const std::string address = gtk::scheme_address_for(options.initial_url, options.protocol_name)
+                                  .value_or(options.initial_url);
+  // The one refusal WebKit's loading leaves to be seen before the loop runs: an address that is
+  // no absolute URI at all.
+  GError* invalid = nullptr;
+  if (!g_uri_is_valid(address.c_str(), G_URI_FLAGS_PARSE_RELAXED, &invalid)) {
+    std::string message = "cannot navigate to " + options.initial_url + ": " + invalid->message;
+    g_error_free(invalid);
+    return Error(std::move(message));
+  }
+
+  WebKitWebContext* context = webkit_web_context_new();
+  const std::vector<std::string> languages = user_languages();
+  std::vector<const char*> language_list;
+  for (const std::string& language : languages) language_list.push_back(language.c_str());
+  language_list.push_back(nullptr);
+  webkit_web_context_set_preferred_languages(context, language_list.data());
+
+  const char* scheme = options.protocol_name.c_str();
+  webkit_web_context_register_uri_scheme(context, scheme, answer_scheme_request,
+                                         new ProtocolHandler(options.protocol_handler),
+                                         forget_handler);
+  // Secure, so the frontend is a secure context; CORS-enabled, so its module scripts load.
+  WebKitSecurityManager* security = webkit_web_context_get_security_manager(context);
+  webkit_security_manager_register_uri_scheme_as_secure(security, scheme);
+  webkit_security_manager_register_uri_scheme_as_cors_enabled(security, scheme);
+
+  WebKitUserContentManager* content = webkit_user_content_manager_new();
+  const std::string fix(gtk::insert_rule_fix_script);
+  WebKitUserScript* script =
+      webkit_user_script_new(fix.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+                             WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+  webkit_user_content_manager_add_script(content, script);
+  webkit_user_script_unref(script);
+
+  auto* view = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context,
+                                            "user-content-manager", content, nullptr));
+  g_object_unref(content);
+  g_object_unref(context);
+  g_object_ref_sink(view);
+  g_signal_connect_data(view, "decide-policy", callback(on_decide_policy),
+                        new NavigationMapping{options.protocol_name}, forget_mapping,
+                        G_CONNECT_DEFAULT);
+
+  gtk_window_set_child(gtk_window->get(), GTK_WIDGET(view));
+  webkit_web_view_load_uri(view, address.c_str());
+  return std::unique_ptr<WebView>(std::make_unique<WebKitShellView>(view));
+}
+
 }  // namespace
 
 const Platform& platform() {
-  static constexpr Platform none{no_event_loop, no_window, no_webview};
-  return none;
+  static constexpr Platform gtk{create_event_loop, create_window, build_webview};
+  return gtk;
 }
 
 }  // namespace tavrik::shell

@@ -68,7 +68,8 @@ struct WebViewOptions {
 // stand-ins of the tests' own.
 struct Platform {
   Result<std::unique_ptr<EventLoop>> (*create_event_loop)();
-  Result<std::unique_ptr<Window>> (*create_window)(EventLoop& loop, const WindowAttributes& attributes);
+  Result<std::unique_ptr<Window>> (*create_window)(EventLoop& loop,
+                                                   const WindowAttributes& attributes);
   Result<std::unique_ptr<WebView>> (*build_webview)(Window& window, const WebViewOptions& options);
 };
 

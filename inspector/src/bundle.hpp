@@ -12,9 +12,12 @@ namespace tavrik {
 // One file of the embedded frontend. `data` is a view into the executable's read-only data,
 // valid for the whole process; nothing ever copies or frees it.
 struct FrontendAsset {
-  std::string_view path;  // relative to the tree's root, "/"-separated, no leading "/"
-  std::optional<std::uint64_t> last_modified;  // seconds since the Unix epoch
-  std::optional<std::uint64_t> created;        // seconds since the Unix epoch, where the file system has it
+  // Relative to the tree's root, "/"-separated, no leading "/".
+  std::string_view path;
+  // Seconds since the Unix epoch, read when the bundle was built.
+  std::optional<std::uint64_t> last_modified;
+  // Seconds since the Unix epoch, where the build host's file system records it.
+  std::optional<std::uint64_t> created;
   std::array<std::uint8_t, 32> sha256;
   std::span<const std::uint8_t> data;
 };
@@ -22,7 +25,9 @@ struct FrontendAsset {
 // All records, strictly ascending by byte-wise path order.
 std::span<const FrontendAsset> frontend_bundle();
 
-// The record whose path equals `path` once backslashes are read as "/", or nothing.
+// The record whose path equals `path` once backslashes are read as "/", or nothing. Exact and
+// case-sensitive: no leading "/" is removed, nothing is percent-decoded or resolved. Allocates
+// nothing.
 const FrontendAsset* find_asset(std::string_view path);
 
 }  // namespace tavrik

@@ -24,10 +24,13 @@ struct DevtoolsResponse {
   std::span<const std::uint8_t> body;
 };
 
+// The content-type value for a path, by the text after its last "." (the whole path if it has
+// none), compared case-sensitively; "application/octet-stream" for anything unknown.
 std::string_view content_type_for(std::string_view path);
 
 // Synchronous form: the web view adapter passes the returned response to the request's responder
-// at once.
+// at once. 200 with the file's bytes for a path of the bundle (leading "/" removed, "" meaning
+// "js_app.html"), else 404 "Not Found" as text/plain; charset=utf-8. Never fails, never copies.
 DevtoolsResponse handle_devtools_request(const DevtoolsRequest& request);
 
 }  // namespace tavrik

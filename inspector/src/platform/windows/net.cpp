@@ -1,0 +1,157 @@
+// Winsock 2 behind the small socket interface.
+#include "platform/net.hpp"
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#include "win32_text.hpp"
+
+namespace tavrik::net {
+
+namespace {
+
+SOCKET socket_of(const Socket& socket) { return static_cast<SOCKET>(socket.handle()); }
+
+Error last_socket_error() { return Error(system_error_text(WSAGetLastError())); }
+
+// Winsock is started once per process, the first time a socket operation needs it, and left
+// running until the process ends. This is the one piece of process state the platform forces.
+Status ensure_winsock() {
+  static const int started = [] {
+    WSADATA data;
+    return WSAStartup(MAKEWORD(2, 2), &data);
+  }();
+  if (started != 0) return Error(system_error_text(started)).context("start Windows Sockets");
+  return success();
+}
+
+}  // namespace
+
+Socket& Socket::operator=(Socket&& other) noexcept {
+  if (this != &other) {
+    if (is_open()) closesocket(static_cast<SOCKET>(handle_));
+    handle_ = other.release();
+  }
+  return *this;
+}
+
+Socket::~Socket() {
+  if (is_open()) closesocket(static_cast<SOCKET>(handle_));
+}
+
+std::string system_error_text(int code) {
+  // Wine has no text for several Winsock codes (10060 among them); the code still says it all.
+  return win32::system_message(static_cast<std::uint32_t>(code)).value_or("unknown error") +
+         " (os error " + std::to_string(code) + ")";
+}
+
+Result<std::vector<SocketAddress>> resolve_host(const std::string& host) {
+  if (auto started = ensure_winsock(); !started) return std::move(started).error();
+  if (host.find('\0') != std::string::npos) return Error("host name contains a NUL byte");
+  // The wide form: the narrow one would read the UTF-8 text in the ANSI code page.
+  const auto wide_host = win32::to_wide(host);
+  if (!wide_host) return Error("host name is not valid UTF-8");
+  ADDRINFOW hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  ADDRINFOW* list = nullptr;
+  const int status = GetAddrInfoW(wide_host->c_str(), nullptr, &hints, &list);
+  if (status != 0) {
+    const int code = WSAGetLastError();
+    return Error(system_error_text(code != 0 ? code : status));
+  }
+  std::vector<SocketAddress> out;
+  for (const ADDRINFOW* entry = list; entry != nullptr; entry = entry->ai_next) {
+    SocketAddress address;
+    if (entry->ai_family == AF_INET && entry->ai_addrlen >= sizeof(sockaddr_in)) {
+      sockaddr_in v4;
+      std::memcpy(&v4, entry->ai_addr, sizeof v4);
+      address.family = Family::ipv4;
+      std::memcpy(address.address.data(), &v4.sin_addr, 4);
+    } else if (entry->ai_family == AF_INET6 && entry->ai_addrlen >= sizeof(sockaddr_in6)) {
+      sockaddr_in6 v6;
+      std::memcpy(&v6, entry->ai_addr, sizeof v6);
+      address.family = Family::ipv6;
+      std::memcpy(address.address.data(), &v6.sin6_addr, 16);
+      address.flow_info = ntohl(v6.sin6_flowinfo);
+      address.scope_id = v6.sin6_scope_id;
+    } else {
+      continue;
+    }
+    out.push_back(address);
+  }
+  FreeAddrInfoW(list);
+  return out;
+}
+
+Result<Socket> open_stream_socket(Family family) {
+  if (auto started = ensure_winsock(); !started) return std::move(started).error();
+  const int domain = family == Family::ipv4 ? AF_INET : AF_INET6;
+  // Overlapped sockets still block in every call the tool makes; without the flag the receive
+  // time-out can be ignored (a recv was seen to wait for ten minutes under Wine). Children
+  // never inherit the socket.
+  const SOCKET handle = WSASocketW(domain, SOCK_STREAM, 0, nullptr, 0,
+                                   WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
+  if (handle == INVALID_SOCKET) return last_socket_error();
+  return Socket(static_cast<std::intptr_t>(handle));
+}
+
+Status connect_socket(const Socket& socket, const SocketAddress& address) {
+  sockaddr_storage storage{};
+  int length = 0;
+  if (address.family == Family::ipv4) {
+    sockaddr_in v4{};
+    v4.sin_family = AF_INET;
+    v4.sin_port = htons(address.port);
+    std::memcpy(&v4.sin_addr, address.address.data(), 4);
+    std::memcpy(&storage, &v4, sizeof v4);
+    length = sizeof v4;
+  } else {
+    sockaddr_in6 v6{};
+    v6.sin6_family = AF_INET6;
+    v6.sin6_port = htons(address.port);
+    v6.sin6_flowinfo = htonl(address.flow_info);
+    v6.sin6_scope_id = address.scope_id;
+    std::memcpy(&v6.sin6_addr, address.address.data(), 16);
+    std::memcpy(&storage, &v6, sizeof v6);
+    length = sizeof v6;
+  }
+  if (connect(socket_of(socket), reinterpret_cast<const sockaddr*>(&storage), length) != 0) {
+    return last_socket_error();
+  }
+  return success();
+}
+
+Status set_receive_timeout(const Socket& socket, std::chrono::milliseconds timeout) {
+  const auto count = std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, ULONG_MAX);
+  const DWORD value = static_cast<DWORD>(count);
+  if (setsockopt(socket_of(socket), SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&value),
+                 sizeof value) != 0) {
+    return last_socket_error();
+  }
+  return success();
+}
+
+Result<std::size_t> send_some(const Socket& socket, std::span<const std::byte> bytes) {
+  const int length = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
+  const int sent = send(socket_of(socket), reinterpret_cast<const char*>(bytes.data()), length, 0);
+  if (sent == SOCKET_ERROR) return last_socket_error();
+  return static_cast<std::size_t>(sent);
+}
+
+Result<std::size_t> receive_some(const Socket& socket, std::span<std::byte> buffer) {
+  const int length = static_cast<int>(std::min<std::size_t>(buffer.size(), INT_MAX));
+  const int received = recv(socket_of(socket), reinterpret_cast<char*>(buffer.data()), length, 0);
+  if (received == SOCKET_ERROR) {
+    const int code = WSAGetLastError();
+    if (code == WSAESHUTDOWN) return std::size_t{0};
+    return Error(system_error_text(code));
+  }
+  return static_cast<std::size_t>(received);
+}
+
+}  // namespace tavrik::net

@@ -1,0 +1,126 @@
+// Windows process services: the wide command line, the wide environment, the standard handles
+// and the exit.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/net.hpp"
+#include "platform/process.hpp"
+#include "win32_text.hpp"
+
+namespace tavrik::process {
+
+namespace {
+
+Error last_error() { return Error(net::system_error_text(static_cast<int>(GetLastError()))); }
+
+bool is_console(HANDLE handle) {
+  DWORD mode = 0;
+  return GetConsoleMode(handle, &mode) != 0;
+}
+
+// Files and pipes get the bytes as they are: no CR is put before an LF, nothing is re-encoded.
+Status write_file(HANDLE handle, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(handle, bytes.data(), piece, &written, nullptr)) return last_error();
+    if (written == 0) return Error("failed to write whole buffer");
+    bytes.remove_prefix(written);
+  }
+  return success();
+}
+
+// A console shows characters, not bytes: the same text goes through as UTF-16, whatever the
+// console's code page.
+Status write_console(HANDLE handle, std::string_view bytes) {
+  const std::wstring text = win32::to_wide_lossy(bytes);
+  std::wstring_view rest = text;
+  while (!rest.empty()) {
+    // Older consoles refuse very large writes; a piece never ends inside a surrogate pair.
+    std::size_t piece = std::min<std::size_t>(rest.size(), 8192);
+    if (piece < rest.size() && rest[piece - 1] >= 0xD800 && rest[piece - 1] <= 0xDBFF) --piece;
+    DWORD written = 0;
+    if (!WriteConsoleW(handle, rest.data(), static_cast<DWORD>(piece), &written, nullptr)) {
+      return last_error();
+    }
+    if (written == 0) return Error("failed to write whole buffer");
+    rest.remove_prefix(written);
+  }
+  return success();
+}
+
+Status write_standard(DWORD which, std::string_view bytes) {
+  const HANDLE handle = GetStdHandle(which);
+  if (handle == INVALID_HANDLE_VALUE) return last_error();
+  if (handle == nullptr) return Error("the process has no such standard handle");
+  if (bytes.empty()) return success();
+  return is_console(handle) ? write_console(handle, bytes) : write_file(handle, bytes);
+}
+
+}  // namespace
+
+Result<std::vector<std::string>> arguments(int /*argc*/, char** /*argv*/) {
+  // The C runtime's argv went through the ANSI code page; the wide command line is the truth.
+  int count = 0;
+  wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (words == nullptr) return last_error().context("split the command line");
+  std::vector<std::string> out;
+  std::optional<Error> fault;
+  for (int i = 0; i < count; ++i) {
+    auto word = win32::to_utf8(words[i]);
+    if (!word) {
+      fault = Error(i == 0 ? std::string("the program name is not valid Unicode")
+                           : "argument " + std::to_string(i) + " is not valid Unicode");
+      break;
+    }
+    out.push_back(std::move(*word));
+  }
+  LocalFree(words);
+  if (fault) return std::move(*fault);
+  return out;
+}
+
+std::optional<std::string> environment_variable(const char* name) {
+  const auto wide_name = win32::to_wide(name);
+  if (!wide_name || wide_name->empty()) return std::nullopt;
+  std::wstring value(256, L'\0');
+  for (;;) {
+    SetLastError(ERROR_SUCCESS);
+    const DWORD length =
+        GetEnvironmentVariableW(wide_name->c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length == 0) {
+      // 0 is also the length of a value that is present and empty; any other failure counts
+      // as absent.
+      if (GetLastError() == ERROR_SUCCESS) return std::string();
+      return std::nullopt;
+    }
+    if (length < value.size()) {
+      value.resize(length);
+      return win32::to_utf8(value);
+    }
+    // Too small: the length asked for includes the terminating NUL. The variable may grow
+    // between the calls, hence the loop.
+    value.resize(length);
+  }
+}
+
+Status write_stdout(std::string_view bytes) { return write_standard(STD_OUTPUT_HANDLE, bytes); }
+
+void write_stderr(std::string_view bytes) { (void)write_standard(STD_ERROR_HANDLE, bytes); }
+
+void prepare() {
+  // DLLs loaded by name (the WebView2 loader) are looked for beside the .exe, in the system
+  // folders and on PATH, but never in whatever the current folder happens to be.
+  SetDllDirectoryW(L"");
+}
+
+void exit_process(int code) {
+  std::fflush(nullptr);
+  ExitProcess(static_cast<UINT>(code));
+}
+
+}  // namespace tavrik::process

@@ -1,0 +1,212 @@
+// The few WebView2 COM interfaces the host uses, declared from the public API reference. Method
+// order is the published vtable order; an interface is declared only up to the last method the
+// host calls, and methods it never calls keep their published names so that the order can be
+// checked against the reference. Parameters of uncalled methods are simplified to IUnknown* or
+// void* where the real type is an interface the host never touches: a slot's position is all
+// that matters for them.
+#pragma once
+
+#include <objidl.h>
+#include <windows.h>
+
+#include <cstdint>
+
+namespace tavrik::webview2 {
+
+struct EventRegistrationToken {
+  std::int64_t value;
+};
+
+enum WebResourceContext : int {
+  web_resource_context_all = 0,
+};
+
+enum MoveFocusReason : int {
+  move_focus_reason_programmatic = 0,
+};
+
+// COM interfaces have no virtual destructor: it would take a vtable slot of its own.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+struct ICoreWebView2;
+struct ICoreWebView2Controller;
+struct ICoreWebView2Environment;
+struct ICoreWebView2WebResourceRequest;
+struct ICoreWebView2WebResourceRequestedEventArgs;
+
+// {aafcc94f-fa27-48fd-97df-830ef75aaec9}; created by the environment, handed on, never called.
+struct ICoreWebView2WebResourceResponse : IUnknown {};
+
+// {4e8a3389-c9d8-4bd2-b6b5-124fee6cc14d}
+struct ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE Invoke(HRESULT errorCode, ICoreWebView2Environment* result) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler = {
+    0x4e8a3389, 0xc9d8, 0x4bd2, {0xb6, 0xb5, 0x12, 0x4f, 0xee, 0x6c, 0xc1, 0x4d}};
+
+// {6c4819f3-c9b7-4260-8127-c9f5bde7f68c}
+struct ICoreWebView2CreateCoreWebView2ControllerCompletedHandler : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE Invoke(HRESULT errorCode, ICoreWebView2Controller* result) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2CreateCoreWebView2ControllerCompletedHandler = {
+    0x6c4819f3, 0xc9b7, 0x4260, {0x81, 0x27, 0xc9, 0xf5, 0xbd, 0xe7, 0xf6, 0x8c}};
+
+// {ab00b74c-15f1-4646-80e8-e76341d25d71}
+struct ICoreWebView2WebResourceRequestedEventHandler : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE Invoke(ICoreWebView2* sender,
+                                           ICoreWebView2WebResourceRequestedEventArgs* args) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2WebResourceRequestedEventHandler = {
+    0xab00b74c, 0x15f1, 0x4646, {0x80, 0xe8, 0xe7, 0x63, 0x41, 0xd2, 0x5d, 0x71}};
+
+// {b96d755e-0319-4e92-a296-23436f46a1fc}
+struct ICoreWebView2Environment : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE CreateCoreWebView2Controller(
+      HWND parentWindow, ICoreWebView2CreateCoreWebView2ControllerCompletedHandler* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  CreateWebResourceResponse(IStream* content, int statusCode, LPCWSTR reasonPhrase, LPCWSTR headers,
+                            ICoreWebView2WebResourceResponse** response) = 0;
+};
+
+// {4d00c0d1-9434-4eb6-8078-8697a560334f}
+struct ICoreWebView2Controller : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE get_IsVisible(BOOL* isVisible) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_IsVisible(BOOL isVisible) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Bounds(RECT* bounds) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_Bounds(RECT bounds) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_ZoomFactor(double* zoomFactor) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_ZoomFactor(double zoomFactor) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_ZoomFactorChanged(IUnknown* eventHandler,
+                                                          EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_ZoomFactorChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE SetBoundsAndZoomFactor(RECT bounds, double zoomFactor) = 0;
+  virtual HRESULT STDMETHODCALLTYPE MoveFocus(MoveFocusReason reason) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_MoveFocusRequested(IUnknown* eventHandler,
+                                                           EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_MoveFocusRequested(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_GotFocus(IUnknown* eventHandler,
+                                                 EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_GotFocus(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_LostFocus(IUnknown* eventHandler,
+                                                  EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_LostFocus(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_AcceleratorKeyPressed(IUnknown* eventHandler,
+                                                              EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_AcceleratorKeyPressed(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_ParentWindow(HWND* parentWindow) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_ParentWindow(HWND parentWindow) = 0;
+  virtual HRESULT STDMETHODCALLTYPE NotifyParentWindowPositionChanged() = 0;
+  virtual HRESULT STDMETHODCALLTYPE Close() = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_CoreWebView2(ICoreWebView2** coreWebView2) = 0;
+};
+
+// {76eceacb-0462-4d94-ac83-423a6793775e}
+struct ICoreWebView2 : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE get_Settings(IUnknown** settings) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Source(LPWSTR* uri) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Navigate(LPCWSTR uri) = 0;
+  virtual HRESULT STDMETHODCALLTYPE NavigateToString(LPCWSTR htmlContent) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_NavigationStarting(IUnknown* eventHandler,
+                                                           EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_NavigationStarting(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_ContentLoading(IUnknown* eventHandler,
+                                                       EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_ContentLoading(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_SourceChanged(IUnknown* eventHandler,
+                                                      EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_SourceChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_HistoryChanged(IUnknown* eventHandler,
+                                                       EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_HistoryChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_NavigationCompleted(IUnknown* eventHandler,
+                                                            EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_NavigationCompleted(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_FrameNavigationStarting(IUnknown* eventHandler,
+                                                                EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_FrameNavigationStarting(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_FrameNavigationCompleted(IUnknown* eventHandler,
+                                                                 EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_FrameNavigationCompleted(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_ScriptDialogOpening(IUnknown* eventHandler,
+                                                            EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_ScriptDialogOpening(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_PermissionRequested(IUnknown* eventHandler,
+                                                            EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_PermissionRequested(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_ProcessFailed(IUnknown* eventHandler,
+                                                      EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_ProcessFailed(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE AddScriptToExecuteOnDocumentCreated(LPCWSTR javaScript,
+                                                                        IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE RemoveScriptToExecuteOnDocumentCreated(LPCWSTR id) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ExecuteScript(LPCWSTR javaScript, IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CapturePreview(int imageFormat, IStream* imageStream,
+                                                   IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Reload() = 0;
+  virtual HRESULT STDMETHODCALLTYPE PostWebMessageAsJson(LPCWSTR webMessageAsJson) = 0;
+  virtual HRESULT STDMETHODCALLTYPE PostWebMessageAsString(LPCWSTR webMessageAsString) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_WebMessageReceived(IUnknown* handler,
+                                                           EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_WebMessageReceived(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE CallDevToolsProtocolMethod(LPCWSTR methodName,
+                                                               LPCWSTR parametersAsJson,
+                                                               IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_BrowserProcessId(UINT32* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_CanGoBack(BOOL* canGoBack) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_CanGoForward(BOOL* canGoForward) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GoBack() = 0;
+  virtual HRESULT STDMETHODCALLTYPE GoForward() = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetDevToolsProtocolEventReceiver(LPCWSTR eventName,
+                                                                     IUnknown** receiver) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Stop() = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_NewWindowRequested(IUnknown* eventHandler,
+                                                           EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_NewWindowRequested(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_DocumentTitleChanged(IUnknown* eventHandler,
+                                                             EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_DocumentTitleChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_DocumentTitle(LPWSTR* title) = 0;
+  virtual HRESULT STDMETHODCALLTYPE AddHostObjectToScript(LPCWSTR name, void* object) = 0;
+  virtual HRESULT STDMETHODCALLTYPE RemoveHostObjectFromScript(LPCWSTR name) = 0;
+  virtual HRESULT STDMETHODCALLTYPE OpenDevToolsWindow() = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  add_ContainsFullScreenElementChanged(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_ContainsFullScreenElementChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  get_ContainsFullScreenElement(BOOL* containsFullScreenElement) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  add_WebResourceRequested(ICoreWebView2WebResourceRequestedEventHandler* eventHandler,
+                           EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_WebResourceRequested(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  AddWebResourceRequestedFilter(LPCWSTR uri, WebResourceContext resourceContext) = 0;
+};
+
+// {453e667f-12c7-49d4-be6d-ddbe7956f57a}
+struct ICoreWebView2WebResourceRequestedEventArgs : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE get_Request(ICoreWebView2WebResourceRequest** request) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Response(ICoreWebView2WebResourceResponse** response) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_Response(ICoreWebView2WebResourceResponse* response) = 0;
+};
+
+// {97055cd4-512c-4264-8b5f-e3f446cea6a5}
+struct ICoreWebView2WebResourceRequest : IUnknown {
+  // The string is the caller's, freed with CoTaskMemFree.
+  virtual HRESULT STDMETHODCALLTYPE get_Uri(LPWSTR* uri) = 0;
+};
+
+#pragma GCC diagnostic pop
+
+// The loader's one export the host calls (WebView2Loader.dll).
+using CreateCoreWebView2EnvironmentWithOptionsFunction = HRESULT(STDAPICALLTYPE*)(
+    PCWSTR browserExecutableFolder, PCWSTR userDataFolder, IUnknown* environmentOptions,
+    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* environmentCreatedHandler);
+
+inline constexpr wchar_t loader_dll_name[] = L"WebView2Loader.dll";
+inline constexpr char create_environment_export[] = "CreateCoreWebView2EnvironmentWithOptions";
+
+}  // namespace tavrik::webview2

@@ -1,0 +1,104 @@
+#include "win32_text.hpp"
+
+#include <windows.h>
+
+#include <climits>
+#include <cstdio>
+
+namespace tavrik::win32 {
+
+namespace {
+
+// The conversion functions count in int; longer text is converted piece by piece. Pieces end
+// where a character ends, so no sequence is ever split.
+constexpr std::size_t piece_limit = 1u << 28;
+
+std::size_t utf16_piece_end(std::wstring_view text) {
+  if (text.size() <= piece_limit) return text.size();
+  std::size_t end = piece_limit;
+  if (text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF) --end;
+  return end;
+}
+
+std::size_t utf8_piece_end(std::string_view text) {
+  if (text.size() <= piece_limit) return text.size();
+  std::size_t end = piece_limit;
+  // Step back over continuation bytes to the start of the character that the limit cuts.
+  while (end > piece_limit - 4 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return end;
+}
+
+std::optional<std::string> utf8_from(std::wstring_view text, DWORD flags) {
+  std::string out;
+  while (!text.empty()) {
+    const std::size_t n = utf16_piece_end(text);
+    const int in_length = static_cast<int>(n);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, flags, text.data(), in_length, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return std::nullopt;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(length));
+    if (WideCharToMultiByte(CP_UTF8, flags, text.data(), in_length, out.data() + at, length,
+                            nullptr, nullptr) != length) {
+      return std::nullopt;
+    }
+    text.remove_prefix(n);
+  }
+  return out;
+}
+
+std::optional<std::wstring> wide_from(std::string_view text, DWORD flags) {
+  std::wstring out;
+  while (!text.empty()) {
+    const std::size_t n = utf8_piece_end(text);
+    const int in_length = static_cast<int>(n);
+    const int length = MultiByteToWideChar(CP_UTF8, flags, text.data(), in_length, nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(length));
+    if (MultiByteToWideChar(CP_UTF8, flags, text.data(), in_length, out.data() + at, length) !=
+        length) {
+      return std::nullopt;
+    }
+    text.remove_prefix(n);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<std::string> to_utf8(std::wstring_view text) {
+  return utf8_from(text, WC_ERR_INVALID_CHARS);
+}
+
+std::optional<std::wstring> to_wide(std::string_view text) {
+  return wide_from(text, MB_ERR_INVALID_CHARS);
+}
+
+std::string to_utf8_lossy(std::wstring_view text) { return utf8_from(text, 0).value_or(""); }
+
+std::wstring to_wide_lossy(std::string_view text) { return wide_from(text, 0).value_or(L""); }
+
+std::optional<std::string> system_message(std::uint32_t code) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  if (length == 0 || buffer == nullptr) return std::nullopt;
+  std::wstring_view text(buffer, length);
+  // The system ends its texts with CR LF (Wine with CR CR LF).
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.remove_suffix(1);
+  std::string message = to_utf8_lossy(text);
+  LocalFree(buffer);
+  if (message.empty()) return std::nullopt;
+  return message;
+}
+
+std::string hresult_text(std::int32_t result) {
+  const auto code = static_cast<std::uint32_t>(result);
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(code));
+  return system_message(code).value_or("unknown error") + " (HRESULT " + hex + ")";
+}
+
+}  // namespace tavrik::win32

@@ -12,6 +12,8 @@ packages=(
   libgtk-4-dev libwebkitgtk-6.0-dev
   # the tests: a real inspector, a display without a screen, a session bus
   nodejs xvfb xauth dbus x11-utils
+  # the window tests: typing and clicking as a user does, and a local web server
+  libx11-dev libxtst-dev python3
 )
 
 missing=()

@@ -1,0 +1,291 @@
+// The built tool under Xvfb against a real Node.js: the frontend attaches and debugs, and closing
+// the window as a user does ends the process cleanly, browser processes included.
+#include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <thread>
+
+#include "child_process.hpp"
+#include "x_session.hpp"
+
+namespace tavrik {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::Child;
+using testing::ChildOptions;
+using testing::XSession;
+
+const std::string binary = TAVRIK_INSPECTOR_BINARY;
+const std::string node = TAVRIK_NODE;
+const std::string artifacts = TAVRIK_ARTIFACTS_DIR;
+const std::string title = "tavrik \xE2\x80\x94 script inspector";
+// Loading 640 files and starting the frontend takes about a second on an idle machine; a busy
+// shared one can take many times that.
+constexpr auto ready_limit = 90s;
+
+std::string console_lines(const std::string& ws_target, const std::string& devtools) {
+  return "tavrik_inspector: ws target  = " + ws_target +
+         "\ntavrik_inspector: devtools   = " + devtools +
+         "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
+}
+
+std::string embedded_address(const std::string& ws_target) {
+  return "http://devtools.localhost/js_app.html?ws=" + ws_target + "&experiments=true&v8only=true";
+}
+
+// A Node.js process with its inspector on a port of its own choosing.
+struct NodeTarget {
+  std::unique_ptr<Child> process;
+  std::string address;    // 127.0.0.1:PORT
+  std::string ws_target;  // 127.0.0.1:PORT/UUID
+};
+
+NodeTarget start_node(const std::vector<std::string>& arguments, bool wait_for_debugger = true) {
+  std::vector<std::string> all{std::string(wait_for_debugger ? "--inspect-wait" : "--inspect") +
+                               "=127.0.0.1:0"};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  NodeTarget target;
+  target.process = std::make_unique<Child>(node, all);
+  if (!target.process->wait_for_err("\n", 20s)) {
+    ADD_FAILURE() << "node did not start its inspector: " << target.process->err();
+    return target;
+  }
+  std::smatch match;
+  const std::string err = target.process->err();
+  if (!std::regex_search(err, match, std::regex(R"(ws://((127\.0\.0\.1:\d+)/[0-9a-f-]+))"))) {
+    ADD_FAILURE() << "no inspector address in: " << err;
+    return target;
+  }
+  target.ws_target = match[1];
+  target.address = match[2];
+  return target;
+}
+
+class WindowEndToEnd : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // WebKit's processes that outlive the tool come to us instead of to init, where this test
+    // could no longer reap them.
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+    std::filesystem::create_directories(artifacts);
+  }
+
+  void SetUp() override {
+    char pattern[] = "/tmp/tavrik-window-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    home_ = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(home_); }
+
+  // The tool's environment: the test's display and bus, a locale without a language (as on these
+  // machines), and a home of its own so that parallel runs share no web storage.
+  ChildOptions tool_options(const XSession* x) const {
+    ChildOptions options;
+    options.environment = {
+        {"DISPLAY", x != nullptr ? std::optional(x->display_name()) : std::nullopt},
+        {"WAYLAND_DISPLAY", std::nullopt},
+        {"DBUS_SESSION_BUS_ADDRESS", x != nullptr ? std::optional(x->bus_address()) : std::nullopt},
+        {"XDG_RUNTIME_DIR", x != nullptr ? std::optional(x->runtime_dir()) : std::nullopt},
+        {"LANG", "C.UTF-8"},
+        {"LC_ALL", std::nullopt},
+        {"LANGUAGE", std::nullopt},
+        {"TAVRIK_INSPECTOR_FRONTEND", std::nullopt},
+        {"HOME", home_},
+        {"XDG_DATA_HOME", home_ + "/data"},
+        {"XDG_CACHE_HOME", home_ + "/cache"},
+        {"XDG_CONFIG_HOME", home_ + "/config"},
+    };
+    return options;
+  }
+
+  std::string write_file(const std::string& name, const std::string& text) const {
+    const std::string path = home_ + "/" + name;
+    std::ofstream(path) << text;
+    return path;
+  }
+
+  // Closes the window as a window manager would and checks the clean end: status 0, the three
+  // lines only, and no process of the tool's left.
+  void close_like_a_user(XSession& x, unsigned long window, Child& tool,
+                         const std::string& expected_out) {
+    const std::vector<pid_t> browser_processes = testing::descendants_of(tool.pid());
+    EXPECT_FALSE(browser_processes.empty()) << "the web view runs no processes of its own?";
+    x.request_close(window);
+    EXPECT_EQ(tool.wait_exit(10s), 0);
+    EXPECT_EQ(tool.out(), expected_out);
+    EXPECT_EQ(tool.err(), "");
+    std::vector<pid_t> left = browser_processes;
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (!left.empty() && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(50ms);
+      while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+      }  // the orphans that came to us
+      std::erase_if(left, [](pid_t pid) { return !testing::process_alive(pid); });
+    }
+    EXPECT_TRUE(left.empty()) << left.size() << " of the tool's processes outlived it";
+  }
+
+  std::string home_;
+};
+
+TEST_F(WindowEndToEnd, TheFrontendAttachesAndClosingTheWindowEndsEverything) {
+  XSession x;
+  NodeTarget target =
+      start_node({"-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"});
+  ASSERT_FALSE(target.address.empty());
+  Child tool(binary, {target.address}, tool_options(&x));
+
+  // Node runs the script only once a debugger has attached and the frontend told it to go on.
+  ASSERT_TRUE(target.process->wait_for_out("frontend ready", ready_limit))
+      << "tool stderr: " << tool.err() << "\nnode stderr: " << target.process->err();
+  EXPECT_NE(target.process->err().find("Debugger attached."), std::string::npos);
+
+  const auto window = x.find_window(title, 10s);
+  ASSERT_TRUE(window) << "no visible window titled " << title;
+  const auto size = x.window_size(*window);
+  EXPECT_GE(size.width, 640);
+  EXPECT_GE(size.height, 400);
+  std::this_thread::sleep_for(2s);  // let the panels finish their first layout
+  const auto colours = x.save_screenshot(*window, artifacts + "/window_attached.png");
+  ASSERT_TRUE(colours);
+  EXPECT_GT(*colours, 16u) << "the window looks blank";
+
+  close_like_a_user(x, *window, tool,
+                    console_lines(target.ws_target, embedded_address(target.ws_target)));
+}
+
+TEST_F(WindowEndToEnd, PausesAtTheLineEvaluatesInTheFrameAndResumes) {
+  XSession x;
+  const std::string script = write_file("app.js",
+                                        "function add(a, b) {\n"
+                                        "  const sum = a + b;\n"
+                                        "  debugger;\n"
+                                        "  return sum;\n"
+                                        "}\n"
+                                        "console.log('frontend ready');\n"
+                                        "console.log('result ' + add(20, 22));\n"
+                                        "setInterval(() => {}, 1000);\n");
+  NodeTarget target = start_node({script});
+  ASSERT_FALSE(target.address.empty());
+  Child tool(binary, {target.address}, tool_options(&x));
+  ASSERT_TRUE(target.process->wait_for_out("frontend ready", ready_limit)) << tool.err();
+  const auto window = x.find_window(title, 10s);
+  ASSERT_TRUE(window);
+
+  // The frontend enabled the debugger before it let the script run, so the script stops on line 3.
+  EXPECT_FALSE(target.process->wait_for_out("result", 3s)) << "the script did not pause";
+  const auto colours = x.save_screenshot(*window, artifacts + "/window_paused.png");
+  ASSERT_TRUE(colours);
+
+  // The console evaluates in the paused frame, where `sum` is 42. Its tab is the first of the
+  // main panels, at the window's top left; a click in the panel then puts the caret in its prompt.
+  x.focus(*window);
+  x.click(*window, 30, 13);
+  const auto size = x.window_size(*window);
+  x.click(*window, size.width / 2, size.height * 3 / 4);
+  bool evaluated = false;
+  for (int attempt = 0; attempt < 3 && !evaluated; ++attempt) {
+    x.type_text("process.stdout.write(String(sum * 1000))\n");
+    evaluated = target.process->wait_for_out("42000", 10s);
+  }
+  EXPECT_TRUE(evaluated) << target.process->out();
+  x.save_screenshot(*window, artifacts + "/window_console.png");
+
+  // Resume from the paused source: the Sources tab beside it, a click in the editor, then F8.
+  x.click(*window, 100, 13);
+  x.click(*window, size.width / 2, size.height / 2);
+  x.press_key("F8");
+  EXPECT_TRUE(target.process->wait_for_out("result 42\n", 20s)) << target.process->out();
+
+  close_like_a_user(x, *window, tool,
+                    console_lines(target.ws_target, embedded_address(target.ws_target)));
+}
+
+TEST_F(WindowEndToEnd, AnOverrideLoadsAsItIsAndALaterNavigationReachesTheEmbeddedFrontend) {
+  XSession x;
+  // A page elsewhere that sends the window on to the embedded origin, as a link would.
+  write_file("hop.html",
+             "<!doctype html><script>location.href = 'http://devtools.localhost/js_app.html' + "
+             "location.search;</script>\n");
+  Child server("python3",
+               {"-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory", home_, "0"});
+  ASSERT_TRUE(server.wait_for_out(")", 20s)) << server.err();
+  std::smatch port;
+  const std::string announced = server.out();
+  ASSERT_TRUE(std::regex_search(announced, port, std::regex(R"(port (\d+))"))) << announced;
+
+  NodeTarget target =
+      start_node({"-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"});
+  ASSERT_FALSE(target.address.empty());
+  ChildOptions options = tool_options(&x);
+  const std::string override_address =
+      "http://127.0.0.1:" + port[1].str() + "/hop.html?ws={ws}&experiments=true&v8only=true";
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = override_address;
+  Child tool(binary, {target.address}, options);
+
+  ASSERT_TRUE(target.process->wait_for_out("frontend ready", ready_limit)) << tool.err();
+  EXPECT_TRUE(server.wait_for_err("GET /hop.html?ws=", 5s)) << server.err();
+  // Only the hop came from the server; the frontend itself came from the embedded bundle.
+  EXPECT_EQ(server.err().find("js_app"), std::string::npos) << server.err();
+
+  const auto window = x.find_window(title, 10s);
+  ASSERT_TRUE(window);
+  std::string devtools = override_address;
+  devtools.replace(devtools.find("{ws}"), 4, target.ws_target);
+  close_like_a_user(x, *window, tool, console_lines(target.ws_target, devtools));
+}
+
+TEST_F(WindowEndToEnd, WindowFailuresAreReportedAfterTheThreeLines) {
+  NodeTarget target =
+      start_node({"-e", "setInterval(() => {}, 1000)"}, /*wait_for_debugger=*/false);
+  ASSERT_FALSE(target.address.empty());
+  const std::string lines = console_lines(target.ws_target, embedded_address(target.ws_target));
+
+  struct Case {
+    std::optional<std::string> display;
+    std::string report;
+  };
+  const std::vector<Case> cases = {
+      {std::nullopt,
+       "Error: failed to create inspector window\n\nCaused by:\n"
+       "    no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set\n"},
+      {":4711",
+       "Error: failed to create inspector window\n\nCaused by:\n"
+       "    cannot open display (DISPLAY=:4711)\n"},
+  };
+  for (const Case& c : cases) {
+    ChildOptions options = tool_options(nullptr);
+    options.environment["DISPLAY"] = c.display;
+    Child tool(binary, {target.address}, options);
+    EXPECT_EQ(tool.wait_exit(30s), 1);
+    EXPECT_EQ(tool.out(), lines);
+    EXPECT_EQ(tool.err(), c.report);
+  }
+}
+
+TEST_F(WindowEndToEnd, AnAddressTheWebViewRefusesFailsTheWebView) {
+  XSession x;
+  NodeTarget target =
+      start_node({"-e", "setInterval(() => {}, 1000)"}, /*wait_for_debugger=*/false);
+  ASSERT_FALSE(target.address.empty());
+  ChildOptions options = tool_options(&x);
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = "js_app.html?ws={ws}";
+  Child tool(binary, {target.address}, options);
+  EXPECT_EQ(tool.wait_exit(30s), 1);
+  EXPECT_EQ(tool.out(), console_lines(target.ws_target, "js_app.html?ws=" + target.ws_target));
+  const std::string expected_start =
+      "Error: failed to create webview (is the WebView2 runtime installed?)\n\nCaused by:\n"
+      "    cannot navigate to js_app.html?ws=" +
+      target.ws_target + ": ";
+  EXPECT_EQ(tool.err().substr(0, expected_start.size()), expected_start) << tool.err();
+}
+
+}  // namespace
+}  // namespace tavrik

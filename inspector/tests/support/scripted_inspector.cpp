@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -46,12 +47,13 @@ int bind_loopback(bool ipv6, std::uint16_t port_wanted, std::uint16_t& port_out)
   return fd;
 }
 
-void send_all(int fd, std::string_view bytes) {
+bool send_all(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-    if (n <= 0) return;
+    if (n <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
+  return true;
 }
 
 }  // namespace
@@ -63,6 +65,9 @@ ScriptStep pause_for(std::chrono::milliseconds duration) {
 ScriptStep read_request() { return {ScriptStep::Kind::read_request, {}, {}}; }
 ScriptStep hold_open() { return {ScriptStep::Kind::hold, {}, {}}; }
 ScriptStep close_now() { return {ScriptStep::Kind::close, {}, {}}; }
+ScriptStep send_filler(std::size_t count, std::string pattern) {
+  return {ScriptStep::Kind::send_filler, std::move(pattern), {}, count};
+}
 
 std::string http_answer(std::string_view status_line, std::string_view body,
                         bool with_content_length) {
@@ -136,6 +141,17 @@ void ScriptedInspector::play(int fd) {
       case ScriptStep::Kind::send:
         send_all(fd, step.bytes);
         break;
+      case ScriptStep::Kind::send_filler: {
+        if (step.bytes.empty()) break;
+        std::string block;  // a whole number of patterns, so the repetition runs on unbroken
+        while (block.size() < (std::size_t{1} << 20)) block += step.bytes;
+        for (std::size_t left = step.count; left > 0 && !stopping_;) {
+          const std::size_t piece = std::min(left, block.size());
+          if (!send_all(fd, std::string_view(block).substr(0, piece))) break;
+          left -= piece;
+        }
+        break;
+      }
       case ScriptStep::Kind::pause: {
         const auto until = std::chrono::steady_clock::now() + step.duration;
         while (!stopping_ && std::chrono::steady_clock::now() < until) {

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -14,10 +15,11 @@
 namespace tavrik::testing {
 
 struct ScriptStep {
-  enum class Kind { send, pause, close, hold, read_request };
+  enum class Kind { send, pause, close, hold, read_request, send_filler };
   Kind kind = Kind::send;
-  std::string bytes;                     // for send
+  std::string bytes;                     // for send; the repeated pattern for send_filler
   std::chrono::milliseconds duration{};  // for pause
+  std::size_t count = 0;                 // for send_filler: how many bytes in all
 };
 
 // Helpers for building scripts.
@@ -26,6 +28,9 @@ ScriptStep pause_for(std::chrono::milliseconds duration);
 ScriptStep read_request();  // reads until the blank line that ends the request head
 ScriptStep hold_open();  // keeps the connection open, reading nothing more, until the server stops
 ScriptStep close_now();
+// `count` bytes of `pattern` repeated, generated while sending: an answer of any size without
+// holding it in memory. Stops early when the peer goes away.
+ScriptStep send_filler(std::size_t count, std::string pattern = "x");
 
 // A whole HTTP/1.0 answer with a Content-Length, as Node.js sends it.
 std::string http_answer(std::string_view status_line, std::string_view body,

@@ -1,5 +1,6 @@
 #include "discovery.hpp"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -88,10 +89,15 @@ Result<std::string> receive_response(const net::Socket& socket) {
       received.resize(*expected);  // bytes after the announced body are ignored
       break;
     }
+    // A peer that never stops sending must not take all memory: past the limit the attempt fails.
+    if (received.size() > response_size_limit) {
+      return Error("inspector response exceeds " + std::to_string(response_size_limit) + " bytes");
+    }
     const std::size_t before = received.size();
-    received.resize(before + chunk);
+    const std::size_t room = std::min(chunk, response_size_limit + 1 - before);
+    received.resize(before + room);
     auto count = net::receive_some(
-        socket, std::as_writable_bytes(std::span(received.data() + before, chunk)));
+        socket, std::as_writable_bytes(std::span(received.data() + before, room)));
     if (!count) return std::move(count).error();
     received.resize(before + count.value());
     if (count.value() == 0) break;
@@ -102,6 +108,8 @@ Result<std::string> receive_response(const net::Socket& socket) {
       } else {
         head_seen = true;
         expected = response_length_from_head(std::string_view(received).substr(0, end + 4));
+        // An announced end past the limit cannot be reached; the limit decides instead.
+        if (expected && *expected > response_size_limit) expected.reset();
       }
     }
   }
@@ -191,6 +199,17 @@ Result<std::string> check_response(std::string_view response) {
 }
 
 Result<std::string> choose_target(std::string_view body) {
+  // The reader takes a NUL byte for the end of its input and would accept whatever came before.
+  // JSON text holds no raw NUL anywhere, so a body with one is refused here, at its position.
+  if (const auto nul = body.find('\0'); nul != std::string_view::npos) {
+    const auto line_feed = body.rfind('\n', nul);
+    const auto line =
+        1 + std::count(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
+    const std::size_t column = line_feed == std::string_view::npos ? nul + 1 : nul - line_feed;
+    return Error("invalid NUL byte at line " + std::to_string(line) + ", column " +
+                 std::to_string(column))
+        .context("inspector /json was not valid JSON");
+  }
   nlohmann::json document;
   try {
     document = nlohmann::json::parse(body);

@@ -16,6 +16,8 @@ namespace tavrik {
 inline constexpr std::chrono::milliseconds discovery_deadline{5000};
 inline constexpr std::chrono::milliseconds retry_pause{150};
 inline constexpr std::chrono::milliseconds receive_timeout{3000};
+// Far above any real target list; a longer response fails the attempt like a malformed one.
+inline constexpr std::size_t response_size_limit = std::size_t{64} << 20;
 
 // The monotonic clock and the sleep, so that the retry rules can be tested without waiting.
 class Clock {

@@ -35,20 +35,29 @@ Status write_file(HANDLE handle, std::string_view bytes) {
 }
 
 // A console shows characters, not bytes: the same text goes through as UTF-16, whatever the
-// console's code page.
+// console's code page. Pieces stay small (older consoles refuse large writes) and never end
+// inside a UTF-8 sequence.
 Status write_console(HANDLE handle, std::string_view bytes) {
-  const std::wstring text = win32::to_wide_lossy(bytes);
-  std::wstring_view rest = text;
-  while (!rest.empty()) {
-    // Older consoles refuse very large writes; a piece never ends inside a surrogate pair.
-    std::size_t piece = std::min<std::size_t>(rest.size(), 8192);
-    if (piece < rest.size() && rest[piece - 1] >= 0xD800 && rest[piece - 1] <= 0xDBFF) --piece;
-    DWORD written = 0;
-    if (!WriteConsoleW(handle, rest.data(), static_cast<DWORD>(piece), &written, nullptr)) {
-      return last_error();
+  constexpr std::size_t piece_limit = 8192;
+  while (!bytes.empty()) {
+    std::size_t piece = std::min(bytes.size(), piece_limit);
+    if (piece < bytes.size()) {
+      std::size_t cut = piece;
+      while (cut > piece - 3 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;
+      piece = cut;
     }
-    if (written == 0) return Error("failed to write whole buffer");
-    rest.remove_prefix(written);
+    const std::wstring text = win32::to_wide_lossy(bytes.substr(0, piece));
+    std::wstring_view rest = text;
+    while (!rest.empty()) {
+      DWORD written = 0;
+      if (!WriteConsoleW(handle, rest.data(), static_cast<DWORD>(rest.size()), &written,
+                         nullptr)) {
+        return last_error();
+      }
+      if (written == 0) return Error("failed to write whole buffer");
+      rest.remove_prefix(std::min<std::size_t>(written, rest.size()));
+    }
+    bytes.remove_prefix(piece);
   }
   return success();
 }

@@ -9,58 +9,32 @@ namespace tavrik::win32 {
 
 namespace {
 
-// The conversion functions count in int; longer text is converted piece by piece. Pieces end
-// where a character ends, so no sequence is ever split.
-constexpr std::size_t piece_limit = 1u << 28;
-
-std::size_t utf16_piece_end(std::wstring_view text) {
-  if (text.size() <= piece_limit) return text.size();
-  std::size_t end = piece_limit;
-  if (text[end - 1] >= 0xD800 && text[end - 1] <= 0xDBFF) --end;
-  return end;
-}
-
-std::size_t utf8_piece_end(std::string_view text) {
-  if (text.size() <= piece_limit) return text.size();
-  std::size_t end = piece_limit;
-  // Step back over continuation bytes to the start of the character that the limit cuts.
-  while (end > piece_limit - 4 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return end;
-}
-
+// The conversion functions count in int: longer text is refused, which no argument, variable,
+// address or message comes near.
 std::optional<std::string> utf8_from(std::wstring_view text, DWORD flags) {
-  std::string out;
-  while (!text.empty()) {
-    const std::size_t n = utf16_piece_end(text);
-    const int in_length = static_cast<int>(n);
-    const int length =
-        WideCharToMultiByte(CP_UTF8, flags, text.data(), in_length, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) return std::nullopt;
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(length));
-    if (WideCharToMultiByte(CP_UTF8, flags, text.data(), in_length, out.data() + at, length,
-                            nullptr, nullptr) != length) {
-      return std::nullopt;
-    }
-    text.remove_prefix(n);
+  if (text.empty()) return std::string();
+  if (text.size() > INT_MAX) return std::nullopt;
+  const int in_length = static_cast<int>(text.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, flags, text.data(), in_length, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::nullopt;
+  std::string out(static_cast<std::size_t>(length), '\0');
+  if (WideCharToMultiByte(CP_UTF8, flags, text.data(), in_length, out.data(), length, nullptr,
+                          nullptr) != length) {
+    return std::nullopt;
   }
   return out;
 }
 
 std::optional<std::wstring> wide_from(std::string_view text, DWORD flags) {
-  std::wstring out;
-  while (!text.empty()) {
-    const std::size_t n = utf8_piece_end(text);
-    const int in_length = static_cast<int>(n);
-    const int length = MultiByteToWideChar(CP_UTF8, flags, text.data(), in_length, nullptr, 0);
-    if (length <= 0) return std::nullopt;
-    const std::size_t at = out.size();
-    out.resize(at + static_cast<std::size_t>(length));
-    if (MultiByteToWideChar(CP_UTF8, flags, text.data(), in_length, out.data() + at, length) !=
-        length) {
-      return std::nullopt;
-    }
-    text.remove_prefix(n);
+  if (text.empty()) return std::wstring();
+  if (text.size() > INT_MAX) return std::nullopt;
+  const int in_length = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_UTF8, flags, text.data(), in_length, nullptr, 0);
+  if (length <= 0) return std::nullopt;
+  std::wstring out(static_cast<std::size_t>(length), L'\0');
+  if (MultiByteToWideChar(CP_UTF8, flags, text.data(), in_length, out.data(), length) != length) {
+    return std::nullopt;
   }
   return out;
 }

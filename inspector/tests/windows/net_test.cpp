@@ -1,0 +1,135 @@
+// Winsock behind the socket interface, against real loopback sockets.
+#include "platform/net.hpp"
+
+#include <gtest/gtest.h>
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <chrono>
+
+#include "discovery.hpp"
+#include "windows_test_support.hpp"
+
+namespace tavrik::net {
+namespace {
+
+using namespace std::chrono_literals;
+
+SocketAddress loopback(std::uint16_t port) {
+  SocketAddress address;
+  address.address = {127, 0, 0, 1};
+  address.port = port;
+  return address;
+}
+
+// A port on 127.0.0.1 that nothing listens on: bound, then released.
+std::uint16_t unused_port() {
+  testing::WinsockInspector probe("", false);
+  return probe.port();
+}
+
+Socket connected_to(const SocketAddress& address) {
+  auto socket = open_stream_socket(address.family);
+  EXPECT_TRUE(socket.ok());
+  if (!socket) return Socket();
+  auto connected = connect_socket(socket.value(), address);
+  EXPECT_TRUE(connected.ok()) << (connected ? "" : connected.error().message());
+  return std::move(socket).value();
+}
+
+TEST(Winsock, ARefusedConnectionIsError10061) {
+  auto socket = open_stream_socket(Family::ipv4);
+  ASSERT_TRUE(socket);
+  const auto connected = connect_socket(socket.value(), loopback(unused_port()));
+  ASSERT_FALSE(connected);
+  EXPECT_TRUE(connected.error().message().ends_with(" (os error 10061)"))
+      << connected.error().message();
+}
+
+TEST(Winsock, SocketsAreNotInheritedByChildren) {
+  auto socket = open_stream_socket(Family::ipv4);
+  ASSERT_TRUE(socket);
+  DWORD flags = 0;
+  ASSERT_TRUE(GetHandleInformation(reinterpret_cast<HANDLE>(socket.value().handle()), &flags));
+  EXPECT_EQ(flags & HANDLE_FLAG_INHERIT, 0u);
+}
+
+TEST(Winsock, BytesGoBothWaysAndAPeerThatClosesEndsTheStream) {
+  testing::WinsockInspector peer("HTTP/1.0 200 OK\r\n\r\n[]", false);
+  const Socket socket = connected_to(loopback(peer.port()));
+  const std::string request = "GET /json HTTP/1.0\r\n\r\n";
+  const auto sent = send_some(socket, std::as_bytes(std::span(request.data(), request.size())));
+  ASSERT_TRUE(sent);
+  EXPECT_EQ(sent.value(), request.size());
+  std::string received;
+  std::array<std::byte, 7> buffer;  // small, so that the answer takes several receives
+  for (;;) {
+    const auto count = receive_some(socket, buffer);
+    ASSERT_TRUE(count) << count.error().message();
+    if (count.value() == 0) break;
+    received.append(reinterpret_cast<const char*>(buffer.data()), count.value());
+  }
+  EXPECT_EQ(received, "HTTP/1.0 200 OK\r\n\r\n[]");
+  ASSERT_EQ(peer.requests().size(), 1u);
+  EXPECT_EQ(peer.requests()[0], request);
+}
+
+TEST(Winsock, TheReceiveTimeOutIsHonoured) {
+  // A peer that answers nothing and keeps the connection open. Without an overlapped socket
+  // Wine lets this receive wait for ever; the test's own time limit would then end it.
+  testing::WinsockInspector silent("", true);
+  const Socket socket = connected_to(loopback(silent.port()));
+  ASSERT_TRUE(set_receive_timeout(socket, 300ms));
+  std::array<std::byte, 16> buffer;
+  const auto count = receive_some(socket, buffer);
+  ASSERT_FALSE(count);
+  EXPECT_TRUE(count.error().message().ends_with(" (os error 10060)")) << count.error().message();
+}
+
+TEST(Winsock, AReceiveOnAShutDownSocketIsTheEndOfTheStream) {
+  testing::WinsockInspector silent("", true);
+  const Socket socket = connected_to(loopback(silent.port()));
+  ASSERT_EQ(::shutdown(static_cast<SOCKET>(socket.handle()), SD_RECEIVE), 0);
+  std::array<std::byte, 16> buffer;
+  const auto count = receive_some(socket, buffer);  // WSAESHUTDOWN
+  ASSERT_TRUE(count) << count.error().message();
+  EXPECT_EQ(count.value(), 0u);
+}
+
+TEST(Winsock, ResolvingGivesAddressesOrTheResolversError) {
+  const auto local = resolve_host("localhost");
+  ASSERT_TRUE(local) << local.error().message();
+  bool has_loopback = false;
+  for (const auto& address : local.value()) {
+    EXPECT_EQ(address.port, 0);
+    if (address.family == Family::ipv4 && address.address[0] == 127) has_loopback = true;
+  }
+  EXPECT_TRUE(has_loopback);
+
+  // Non-ASCII names reach the resolver as the text typed (the wide call); .invalid never
+  // resolves.
+  const auto missing = resolve_host(
+      "\xC3\xBC"
+      "ber.invalid");
+  ASSERT_FALSE(missing);
+  EXPECT_TRUE(missing.error().message().ends_with(")")) << missing.error().message();
+  EXPECT_NE(missing.error().message().find(" (os error 1100"), std::string::npos)
+      << missing.error().message();
+
+  EXPECT_FALSE(resolve_host(std::string("local\0host", 10)));
+}
+
+TEST(Winsock, OneAttemptOfDiscoveryOverWinsock) {
+  const std::string body = R"([{"webSocketDebuggerUrl":"ws://127.0.0.1:9229/x"}])";
+  testing::WinsockInspector inspector(testing::http_answer("HTTP/1.1 200 OK", body), false);
+  const auto fetched = fetch_targets_once(inspector.address());
+  ASSERT_TRUE(fetched) << fetched.error().message();
+  EXPECT_EQ(fetched.value(), body);
+  ASSERT_EQ(inspector.requests().size(), 1u);
+  EXPECT_EQ(inspector.requests()[0],
+            "GET /json HTTP/1.0\r\nHost: " + inspector.address() +
+                "\r\nAccept: application/json\r\nConnection: close\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace tavrik::net

@@ -2,10 +2,11 @@
 //
 //   close_window.exe [--within=MS] ACTION...
 //
-// ACTION is close (WM_CLOSE), maximize, minimize, restore (the window menu's commands) or resize
-// (a new size and place). The window is looked for by its title for up to MS milliseconds
-// (default 20000); the actions follow each other 200 ms apart. Status 0 when the window was
-// found and every action was posted, 1 otherwise.
+// ACTION is close (WM_CLOSE), close-twice (two WM_CLOSE messages at once, so that the second
+// arrives after the first has been acted on), maximize, minimize, restore (the window menu's
+// commands) or resize (a new size and place). The window is looked for by its title for up to MS
+// milliseconds (default 20000); the actions follow each other 200 ms apart. Status 0 when the
+// window was found and every action was posted, 1 otherwise.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -24,6 +25,9 @@ void say(const char* text) {
 
 bool act(HWND window, const std::wstring& action) {
   if (action == L"close") return PostMessageW(window, WM_CLOSE, 0, 0) != 0;
+  if (action == L"close-twice") {
+    return PostMessageW(window, WM_CLOSE, 0, 0) != 0 && PostMessageW(window, WM_CLOSE, 0, 0) != 0;
+  }
   if (action == L"maximize") return PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0) != 0;
   if (action == L"minimize") return PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0) != 0;
   if (action == L"restore") return PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0) != 0;

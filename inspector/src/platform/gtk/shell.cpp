@@ -87,6 +87,10 @@ std::string display_error() {
 }
 
 Result<std::unique_ptr<EventLoop>> create_event_loop() {
+  // GTK's cairo renderer: the window shows nothing but the web view, whose pages are painted
+  // without compositing (see build_webview), and a GL renderer only adds its own buffers and,
+  // without a GPU, a software rasteriser. A renderer the user names still wins.
+  g_setenv("GSK_RENDERER", "cairo", FALSE);
   if (!gtk_init_check()) return Error(display_error());
   return std::unique_ptr<EventLoop>(std::make_unique<GtkEventLoop>());
 }
@@ -236,8 +240,15 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   webkit_user_content_manager_add_script(content, script);
   webkit_user_script_unref(script);
 
-  auto* view = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context,
-                                            "user-content-manager", content, nullptr));
+  // No accelerated compositing: the frontend is flat documents and text, which WebKit paints well
+  // in software, and its compositor's GL buffers cost more memory than they save time here.
+  WebKitSettings* settings = webkit_settings_new();
+  webkit_settings_set_hardware_acceleration_policy(settings,
+                                                   WEBKIT_HARDWARE_ACCELERATION_POLICY_NEVER);
+  auto* view =
+      WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context,
+                                   "user-content-manager", content, "settings", settings, nullptr));
+  g_object_unref(settings);
   g_object_unref(content);
   g_object_unref(context);
   g_object_ref_sink(view);

@@ -153,9 +153,10 @@ TEST_F(WindowEndToEnd, TheFrontendAttachesAndClosingTheWindowEndsEverything) {
   EXPECT_GE(size.width, 640);
   EXPECT_GE(size.height, 400);
   std::this_thread::sleep_for(2s);  // let the panels finish their first layout
-  const auto colours = x.save_screenshot(*window, artifacts + "/window_attached.png");
-  ASSERT_TRUE(colours);
-  EXPECT_GT(*colours, 16u) << "the window looks blank";
+  const auto shot = x.capture(*window);
+  ASSERT_TRUE(shot);
+  EXPECT_TRUE(shot->save_png(artifacts + "/window_attached.png"));
+  EXPECT_GT(shot->distinct_colours(), 16u) << "the window looks blank";
 
   close_like_a_user(x, *window, tool,
                     console_lines(target.ws_target, embedded_address(target.ws_target)));
@@ -181,8 +182,6 @@ TEST_F(WindowEndToEnd, PausesAtTheLineEvaluatesInTheFrameAndResumes) {
 
   // The frontend enabled the debugger before it let the script run, so the script stops on line 3.
   EXPECT_FALSE(target.process->wait_for_out("result", 3s)) << "the script did not pause";
-  const auto colours = x.save_screenshot(*window, artifacts + "/window_paused.png");
-  ASSERT_TRUE(colours);
 
   // The console evaluates in the paused frame, where `sum` is 42. Its tab is the first of the
   // main panels, at the window's top left; a click in the panel then puts the caret in its prompt.
@@ -196,10 +195,21 @@ TEST_F(WindowEndToEnd, PausesAtTheLineEvaluatesInTheFrameAndResumes) {
     evaluated = target.process->wait_for_out("42000", 10s);
   }
   EXPECT_TRUE(evaluated) << target.process->out();
-  x.save_screenshot(*window, artifacts + "/window_console.png");
+  if (const auto shot = x.capture(*window)) shot->save_png(artifacts + "/window_console.png");
 
-  // Resume from the paused source: the Sources tab beside it, a click in the editor, then F8.
+  // Back on the paused source, its line is marked across the editor: a row wider than anything
+  // else of that colour (the "Debugger paused" badge shares it). The editor's styles that WebKit
+  // would otherwise drop draw it.
   x.click(*window, 100, 13);
+  std::this_thread::sleep_for(2s);
+  const auto paused = x.capture(*window);
+  ASSERT_TRUE(paused);
+  EXPECT_TRUE(paused->save_png(artifacts + "/window_paused.png"));
+  constexpr std::uint32_t execution_line = 0xFDF3AA;
+  EXPECT_GT(paused->widest_row_of(execution_line), paused->width / 3)
+      << "no paused line marked; see window_paused.png";
+
+  // Resume from there: a click in the editor, then F8.
   x.click(*window, size.width / 2, size.height / 2);
   x.press_key("F8");
   EXPECT_TRUE(target.process->wait_for_out("result 42\n", 20s)) << target.process->out();

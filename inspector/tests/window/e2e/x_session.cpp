@@ -8,6 +8,7 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <stdexcept>
@@ -186,32 +187,53 @@ void XSession::type_text(const std::string& text) {
   }
 }
 
-std::optional<std::size_t> XSession::save_screenshot(unsigned long window,
-                                                     const std::string& path) {
+std::optional<Screenshot> XSession::capture(unsigned long window) {
   const Size size = window_size(window);
   if (size.width <= 0 || size.height <= 0) return std::nullopt;
   XImage* image = XGetImage(x_, window, 0, 0, static_cast<unsigned>(size.width),
                             static_cast<unsigned>(size.height), AllPlanes, ZPixmap);
   if (image == nullptr) return std::nullopt;
-  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, size.width, size.height);
-  guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
-  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
-  std::set<unsigned long> colours;
+  Screenshot shot{size.width, size.height, {}};
+  shot.pixels.reserve(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));
   for (int y = 0; y < size.height; ++y) {
     for (int x = 0; x < size.width; ++x) {
-      const unsigned long pixel = XGetPixel(image, x, y);  // 24-bit TrueColor: 0xRRGGBB
-      colours.insert(pixel & 0xffffff);
-      guchar* out = pixels + y * stride + x * 3;
-      out[0] = static_cast<guchar>((pixel >> 16) & 0xff);
-      out[1] = static_cast<guchar>((pixel >> 8) & 0xff);
-      out[2] = static_cast<guchar>(pixel & 0xff);
+      // A 24-bit TrueColor display, as Xvfb is here: the pixel value is 0xRRGGBB.
+      shot.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xffffff));
     }
   }
   XDestroyImage(image);
+  return shot;
+}
+
+bool Screenshot::save_png(const std::string& path) const {
+  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+  guchar* out = gdk_pixbuf_get_pixels(pixbuf);
+  const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t pixel = pixels[static_cast<std::size_t>(y * width + x)];
+      guchar* rgb = out + y * stride + x * 3;
+      rgb[0] = static_cast<guchar>(pixel >> 16);
+      rgb[1] = static_cast<guchar>(pixel >> 8);
+      rgb[2] = static_cast<guchar>(pixel);
+    }
+  }
   const bool saved = gdk_pixbuf_save(pixbuf, path.c_str(), "png", nullptr, nullptr) != FALSE;
   g_object_unref(pixbuf);
-  if (!saved) return std::nullopt;
-  return colours.size();
+  return saved;
+}
+
+std::size_t Screenshot::distinct_colours() const {
+  return std::set<std::uint32_t>(pixels.begin(), pixels.end()).size();
+}
+
+int Screenshot::widest_row_of(std::uint32_t rgb) const {
+  int widest = 0;
+  for (int y = 0; y < height; ++y) {
+    const auto row = pixels.begin() + y * width;
+    widest = std::max(widest, static_cast<int>(std::count(row, row + width, rgb)));
+  }
+  return widest;
 }
 
 }  // namespace tavrik::testing

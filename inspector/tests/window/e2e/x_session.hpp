@@ -3,15 +3,28 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "child_process.hpp"
 
 using Display = struct _XDisplay;
 
 namespace tavrik::testing {
+
+struct Screenshot {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0xRRGGBB, row by row
+
+  bool save_png(const std::string& path) const;
+  std::size_t distinct_colours() const;
+  // The most pixels of that colour in any one row.
+  int widest_row_of(std::uint32_t rgb) const;
+};
 
 class XSession {
  public:
@@ -48,8 +61,8 @@ class XSession {
   void click(unsigned long window, int x, int y);
   void type_text(const std::string& text);
 
-  // The window's pixels as a PNG file; the number of distinct colours seen, or nothing on failure.
-  std::optional<std::size_t> save_screenshot(unsigned long window, const std::string& path);
+  // The window's pixels as they are on the display, or nothing on failure.
+  std::optional<Screenshot> capture(unsigned long window);
 
  private:
   std::unique_ptr<Child> xvfb_;

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# The inspector window beside Chromium showing the same frontend: time from start until the
+# frontend has attached and let a waiting Node.js script run ("frontend ready"), and the memory
+# of each whole process tree (RSS and PSS from /proc/*/smaps_rollup) a few seconds after that.
+# Runs are interleaved on one display without a screen; medians and ratios at the end.
+# Usage: scripts/bench-window.sh [runs]   (default 7)
+# BUILD_DIR picks another build of the tool (default build/release, built here).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+runs=${1:-7}
+settle=${SETTLE_SECONDS:-4}
+
+for tool in chromium Xvfb dbus-daemon node python3; do
+  if ! command -v "$tool" >/dev/null; then
+    case $tool in
+      Xvfb) package=xvfb ;;
+      dbus-daemon) package=dbus ;;
+      node) package=nodejs ;;
+      *) package=$tool ;;
+    esac
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$package" >/dev/null
+  fi
+done
+
+build=${BUILD_DIR:-}
+if [ -z "$build" ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release --target tavrik_inspector >/dev/null
+  build=build/release
+fi
+tool=$build/inspector/tavrik_inspector
+
+scratch=$(mktemp -d /tmp/bench-window-XXXXXX)
+chmod 700 "$scratch"
+started=()
+cleanup() {
+  local pid
+  for pid in "${started[@]}"; do kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Each helper runs in its own process group, ended as one at the end.
+setsid Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+started+=($!)
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$scratch/display")"
+unset WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR=$scratch
+setsid dbus-daemon --session --nofork --print-address=1 >"$scratch/bus" 2>/dev/null &
+started+=($!)
+for _ in $(seq 100); do [ -s "$scratch/bus" ] && break; sleep 0.1; done
+export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$scratch/bus")
+
+# Chromium gets the same frontend tree over loopback HTTP.
+setsid python3 -u -m http.server --bind 127.0.0.1 --directory "$root/inspector/frontend" 0 \
+  >"$scratch/http" 2>/dev/null &
+started+=($!)
+for _ in $(seq 100); do grep -q 'port' "$scratch/http" 2>/dev/null && break; sleep 0.1; done
+http_port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$scratch/http" | head -1)
+
+now_ms() { local t=$EPOCHREALTIME; echo $(( ${t/./} / 1000 )); }
+
+descendants() {
+  local child
+  for child in $(pgrep -P "$1" || true); do
+    echo "$child"
+    descendants "$child"
+  done
+}
+
+# "RSS_KIB PSS_KIB" of a process and everything below it.
+tree_memory() {
+  local rss=0 pss=0 pid r p
+  for pid in "$1" $(descendants "$1"); do
+    r=$(awk '/^Rss:/ {print $2}' "/proc/$pid/smaps_rollup" 2>/dev/null || true)
+    p=$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup" 2>/dev/null || true)
+    rss=$((rss + ${r:-0}))
+    pss=$((pss + ${p:-0}))
+  done
+  echo "$rss $pss"
+}
+
+# One run: a fresh waiting Node.js target, then the viewer; prints "READY_MS RSS_KIB PSS_KIB".
+measure() {
+  local kind=$1 node_pid viewer_pid ws start ready memory tree
+  : >"$scratch/node.out"
+  : >"$scratch/node.err"
+  node --inspect-wait=127.0.0.1:0 -e 'console.log("frontend ready"); setInterval(() => {}, 1000)' \
+    >"$scratch/node.out" 2>"$scratch/node.err" &
+  node_pid=$!
+  for _ in $(seq 200); do grep -q 'ws://' "$scratch/node.err" && break; sleep 0.05; done
+  ws=$(grep -o 'ws://[^ ]*' "$scratch/node.err" | head -1)
+  ws=${ws#ws://}
+  start=$(now_ms)
+  if [ "$kind" = tavrik ]; then
+    "$tool" "${ws%%/*}" >/dev/null 2>&1 &
+  else
+    mkdir -p "$scratch/profile-$start"
+    chromium --no-sandbox --no-first-run --disable-background-networking \
+      --disable-component-update --disable-sync --disable-gpu \
+      --user-data-dir="$scratch/profile-$start" \
+      --app="http://127.0.0.1:$http_port/js_app.html?ws=$ws&experiments=true&v8only=true" \
+      >/dev/null 2>&1 &
+  fi
+  viewer_pid=$!
+  ready=timeout
+  for _ in $(seq 3000); do
+    if grep -q 'frontend ready' "$scratch/node.out"; then ready=$(($(now_ms) - start)); break; fi
+    sleep 0.02
+  done
+  sleep "$settle"
+  memory=$(tree_memory "$viewer_pid")
+  tree=$(descendants "$viewer_pid")
+  kill "$viewer_pid" 2>/dev/null || true
+  wait "$viewer_pid" 2>/dev/null || true
+  # Whatever the viewer left behind goes before the next run starts.
+  for pid in $tree; do kill -KILL "$pid" 2>/dev/null || true; done
+  kill "$node_pid" 2>/dev/null || true
+  wait "$node_pid" 2>/dev/null || true
+  echo "$ready $memory"
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+declare -a ours_ready ours_rss ours_pss theirs_ready theirs_rss theirs_pss
+measure tavrik >/dev/null  # warm the caches both share (fonts, the shared libraries)
+measure chromium >/dev/null
+for ((i = 1; i <= runs; i++)); do
+  read -r r rs ps < <(measure tavrik)
+  echo "run $i tavrik_inspector: ready ${r} ms, RSS $((rs / 1024)) MiB, PSS $((ps / 1024)) MiB"
+  ours_ready+=("$r") ours_rss+=("$rs") ours_pss+=("$ps")
+  read -r r rs ps < <(measure chromium)
+  echo "run $i chromium:         ready ${r} ms, RSS $((rs / 1024)) MiB, PSS $((ps / 1024)) MiB"
+  theirs_ready+=("$r") theirs_rss+=("$rs") theirs_pss+=("$ps")
+done
+
+or=$(median "${ours_ready[@]}") ors=$(median "${ours_rss[@]}") ops=$(median "${ours_pss[@]}")
+tr=$(median "${theirs_ready[@]}") trs=$(median "${theirs_rss[@]}") tps=$(median "${theirs_pss[@]}")
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+echo
+echo "median of $runs interleaved runs, memory ${settle} s after ready:"
+printf '%-18s %10s %10s %10s\n' "" "ready ms" "RSS MiB" "PSS MiB"
+printf '%-18s %10s %10s %10s\n' tavrik_inspector "$or" $((ors / 1024)) $((ops / 1024))
+printf '%-18s %10s %10s %10s\n' chromium "$tr" $((trs / 1024)) $((tps / 1024))
+printf '%-18s %10s %10s %10s\n' "ratio (ours/it)" "$(ratio "$or" "$tr")" "$(ratio "$ors" "$trs")" \
+  "$(ratio "$ops" "$tps")"

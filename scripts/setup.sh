@@ -14,6 +14,8 @@ packages=(
   nodejs xvfb xauth dbus x11-utils
   # the window tests: typing and clicking as a user does, and a local web server
   libx11-dev libxtst-dev python3
+  # the Windows build: the cross compiler, GoogleTest's sources for it, and Wine to run the tests
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 missing=()

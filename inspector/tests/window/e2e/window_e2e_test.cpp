@@ -101,6 +101,8 @@ class WindowEndToEnd : public ::testing::Test {
         {"XDG_DATA_HOME", home_ + "/data"},
         {"XDG_CACHE_HOME", home_ + "/cache"},
         {"XDG_CONFIG_HOME", home_ + "/config"},
+        // Read by the sanitizer builds only.
+        {"LSAN_OPTIONS", "suppressions=" + std::string(TAVRIK_LSAN_SUPPRESSIONS)},
     };
     return options;
   }

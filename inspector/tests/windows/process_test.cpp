@@ -142,5 +142,15 @@ TEST(ToolOutput, AStandardOutputWithoutReaderIsReported) {
   EXPECT_NE(run.err.find(" (os error "), std::string::npos) << run.err;
 }
 
+TEST(ConsoleOutput, AConsoleShowsTheSameCharacters) {
+  // The probe writes through the platform layer to a console of its own and reads the
+  // characters back from the console's screen buffer (helpers/console_probe.cpp).
+  WindowsRunOptions options;
+  options.new_console = true;
+  const auto run = run_windows_program(testing::test_program_folder() + L"console_probe.exe",
+                                       L"console_probe.exe", options);
+  EXPECT_EQ(run.exit_code, 0u) << "1: the write failed, 2: other characters were shown";
+}
+
 }  // namespace
 }  // namespace tavrik

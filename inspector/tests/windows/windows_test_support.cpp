@@ -95,7 +95,7 @@ WindowsRun run_windows_program(const std::wstring& program, const std::wstring& 
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.dwFlags = options.new_console ? 0 : STARTF_USESTDHANDLES;
   startup.hStdInput = in;
   startup.hStdOutput = out_write;
   startup.hStdError = err_write;
@@ -103,9 +103,10 @@ WindowsRun run_windows_program(const std::wstring& program, const std::wstring& 
   line.push_back(L'\0');
   std::vector<wchar_t> environment = environment_block(options.environment);
   PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
-                                      CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
-                                      environment.data(), nullptr, &startup, &process);
+  const BOOL started = CreateProcessW(
+      program.c_str(), line.data(), nullptr, nullptr, TRUE,
+      CREATE_UNICODE_ENVIRONMENT | (options.new_console ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW),
+      environment.data(), nullptr, &startup, &process);
   CloseHandle(out_write);
   CloseHandle(err_write);
   CloseHandle(in);

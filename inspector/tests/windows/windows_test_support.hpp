@@ -28,6 +28,7 @@ struct WindowsRunOptions {
   std::map<std::wstring, std::optional<std::wstring>> environment;
   DWORD time_limit_ms = 60000;
   bool close_stdout_early = false;  // the reader of standard output is gone before it writes
+  bool new_console = false;         // a console of its own instead of pipes (nothing is captured)
 };
 
 // Runs `program` with `command_line` as its whole command line (program name included).

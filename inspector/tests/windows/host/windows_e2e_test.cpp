@@ -274,6 +274,16 @@ TEST_F(WindowsWindow, TwoCloseRequestsFromAnotherProgramEndItWithStatusZero) {
   EXPECT_EQ(shell->err(), "");
 }
 
+TEST_F(WindowsWindow, AltF4EndsItWithStatusZero) {
+  auto shell = start(helpers + "/shell_standin.exe", {});
+  const auto window = x->find_window(title, 120s);
+  ASSERT_TRUE(window) << shell->err();
+  x->focus(*window);
+  x->press_key("Alt_L+F4");
+  EXPECT_EQ(shell->wait_exit(30s), 0);
+  EXPECT_EQ(shell->err(), "");
+}
+
 TEST_F(WindowsWindow, WithoutTheWebView2RuntimeTheReportFollowsTheThreeLines) {
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
   auto run = start(tool, {inspector->address()});

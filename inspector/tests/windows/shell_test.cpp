@@ -132,6 +132,26 @@ TEST_F(ShellTest, TheContentFollowsTheClientAreaAndHearsWhenTheWindowGoes) {
   EXPECT_FALSE(IsWindow(handle));
 }
 
+TEST_F(ShellTest, AScaleChangeTakesTheSuggestedSizeAndPlace) {
+  RECT suggested{40, 50, 40 + 900, 50 + 650};
+  SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT now{};
+  GetWindowRect(handle, &now);
+  EXPECT_EQ(now.left, 40);
+  EXPECT_EQ(now.top, 50);
+  EXPECT_EQ(now.right - now.left, 900);
+  EXPECT_EQ(now.bottom - now.top, 650);
+}
+
+TEST(Shell, TheProgramDeclaresItselfAwareOfEachMonitorsScale) {
+  // From the manifest: the system does not stretch the window's pixels.
+  const HRSRC manifest = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(manifest, nullptr);
+  const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, manifest)));
+  const std::string manifest_text(text, SizeofResource(nullptr, manifest));
+  EXPECT_NE(manifest_text.find(">PerMonitorV2</dpiAwareness>"), std::string::npos);
+}
+
 TEST(Shell, ATitleThatIsNotUtf8IsRefused) {
   auto loop = platform().create_event_loop();
   ASSERT_TRUE(loop);

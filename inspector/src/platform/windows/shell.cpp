@@ -131,6 +131,15 @@ LRESULT Win32Window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
       }
       loop_.deliver(EventKind::window_other);
       break;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: take the size and place the system suggests.
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(handle_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      loop_.deliver(EventKind::window_other);
+      return 0;
+    }
     case WM_SETFOCUS:
       if (content_ != nullptr) content_->take_focus();
       loop_.deliver(EventKind::window_other);

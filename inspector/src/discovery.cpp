@@ -81,12 +81,14 @@ Status send_request(const net::Socket& socket, std::string_view address) {
 Result<std::string> receive_response(const net::Socket& socket) {
   constexpr std::size_t chunk = 64 * 1024;
   std::string received;
-  std::optional<std::size_t> expected;
+  // Where the announced body ends; npos while there is no valid Content-Length (a plain value
+  // rather than an optional keeps GCC's -Wmaybe-uninitialized quiet at -O3).
+  std::size_t expected = std::string::npos;
   bool head_seen = false;
   std::size_t scanned = 0;  // the head's end is searched for only in bytes not looked at yet
   for (;;) {
-    if (expected && received.size() >= *expected) {
-      received.resize(*expected);  // bytes after the announced body are ignored
+    if (expected != std::string::npos && received.size() >= expected) {
+      received.resize(expected);  // bytes after the announced body are ignored
       break;
     }
     // A peer that never stops sending must not take all memory: past the limit the attempt fails.
@@ -107,9 +109,10 @@ Result<std::string> receive_response(const net::Socket& socket) {
         scanned = received.size();
       } else {
         head_seen = true;
-        expected = response_length_from_head(std::string_view(received).substr(0, end + 4));
+        const auto announced =
+            response_length_from_head(std::string_view(received).substr(0, end + 4));
         // An announced end past the limit cannot be reached; the limit decides instead.
-        if (expected && *expected > response_size_limit) expected.reset();
+        if (announced && *announced <= response_size_limit) expected = *announced;
       }
     }
   }

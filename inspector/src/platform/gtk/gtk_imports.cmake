@@ -1,0 +1,49 @@
+# The GTK, WebKitGTK and GLib functions the Linux host calls. Each becomes a trampoline of the same
+# name that jumps through a slot filled when the libraries are loaded (gtk_loader.cpp). A function
+# missing here shows up as an undefined reference when the tool is linked: add it.
+set(TAVRIK_GTK_IMPORTS
+  g_error_free g_get_language_names g_setenv g_list_model_get_item g_main_context_iteration
+  g_memory_input_stream_new_from_data g_object_new g_object_ref_sink g_object_unref
+  g_signal_connect_data g_type_check_instance_cast g_uri_is_valid
+  gdk_display_get_default gdk_display_get_monitors gdk_monitor_get_geometry
+  gtk_init_check gtk_widget_get_type gtk_window_destroy gtk_window_get_type gtk_window_new
+  gtk_window_present gtk_window_set_child gtk_window_set_default_size gtk_window_set_title
+  webkit_navigation_action_get_request webkit_navigation_policy_decision_get_navigation_action
+  webkit_navigation_policy_decision_get_type webkit_policy_decision_ignore
+  webkit_security_manager_register_uri_scheme_as_cors_enabled
+  webkit_security_manager_register_uri_scheme_as_secure webkit_uri_request_get_uri
+  webkit_uri_scheme_request_finish_with_response webkit_uri_scheme_request_get_uri
+  webkit_uri_scheme_response_new webkit_uri_scheme_response_set_content_type
+  webkit_uri_scheme_response_set_status webkit_user_content_manager_add_script
+  webkit_user_content_manager_new webkit_user_script_new webkit_user_script_unref
+  webkit_web_context_get_security_manager webkit_web_context_new
+  webkit_web_context_register_uri_scheme webkit_web_context_set_preferred_languages
+  webkit_settings_new webkit_settings_set_hardware_acceleration_policy
+  webkit_web_view_get_type webkit_web_view_load_uri
+)
+
+# Writes the trampolines (x86-64 ELF assembly) and the table of names into `out_dir`.
+function(tavrik_write_gtk_imports out_dir)
+  list(LENGTH TAVRIK_GTK_IMPORTS count)
+  set(asm "// Generated from gtk_imports.cmake: one trampoline per imported function.\n")
+  string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n.text\n")
+  set(names "// Generated from gtk_imports.cmake.\n#include <cstddef>\n")
+  string(APPEND names "extern \"C\" const char* const tavrik_gtk_import_names[] = {\n")
+  set(index 0)
+  foreach(name IN LISTS TAVRIK_GTK_IMPORTS)
+    math(EXPR offset "${index} * 8")
+    # Hidden: GTK's own calls must never bind to these, only the host's.
+    string(APPEND asm ".globl ${name}\n.hidden ${name}\n.type ${name}, @function\n.p2align 3\n")
+    string(APPEND asm "${name}:\n  jmp *tavrik_gtk_import_slots+${offset}(%rip)\n.size ${name}, .-${name}\n")
+    string(APPEND names "  \"${name}\",\n")
+    math(EXPR index "${index} + 1")
+  endforeach()
+  string(APPEND asm ".bss\n.globl tavrik_gtk_import_slots\n.hidden tavrik_gtk_import_slots\n")
+  string(APPEND asm ".p2align 3\ntavrik_gtk_import_slots:\n  .zero ${count} * 8\n")
+  string(APPEND names "};\nextern \"C\" const std::size_t tavrik_gtk_import_count = ${count};\n")
+  # Rewritten only when the text changes, so that a reconfigure rebuilds nothing.
+  file(WRITE ${out_dir}/gtk_imports.S.new "${asm}")
+  file(WRITE ${out_dir}/gtk_import_names.cpp.new "${names}")
+  configure_file(${out_dir}/gtk_imports.S.new ${out_dir}/gtk_imports.S COPYONLY)
+  configure_file(${out_dir}/gtk_import_names.cpp.new ${out_dir}/gtk_import_names.cpp COPYONLY)
+endfunction()

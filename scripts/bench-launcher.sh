@@ -9,9 +9,13 @@ runs=${1:-30}
 for tool in curl jq; do
   command -v "$tool" >/dev/null || { apt-get install -y -qq "$tool" >/dev/null; }
 done
-cmake --preset release >/dev/null
-cmake --build --preset release --target tavrik_inspector >/dev/null
-tool=build/release/inspector/tavrik_inspector
+# TAVRIK_INSPECTOR names an already built binary; otherwise the release preset builds one.
+tool=${TAVRIK_INSPECTOR:-}
+if [ -z "$tool" ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release --target tavrik_inspector >/dev/null
+  tool=build/release/inspector/tavrik_inspector
+fi
 
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 addr="127.0.0.1:$port"

@@ -1,22 +1,36 @@
 #!/bin/sh
 # Runs a Windows program under Wine for the cross build's tests (CMake's cross-compiling
-# emulator): wine-run.sh [--prefix=DIR] PROGRAM.exe [ARGUMENTS...]
+# emulator):
+#
+#   wine-run.sh [--prefix=DIR] [--x11] PROGRAM.exe [ARGUMENTS...]
+#   wine-run.sh [--prefix=DIR] [--x11] --prepare
 #
 # WINEPREFIX from the environment wins over --prefix. A new prefix is created on first use, under
-# a lock, so that tests started side by side do not race to create it. Without DISPLAY the
-# prefix is set to Wine's null graphics driver: windows then exist (and messages flow) with no
-# X server. Wine keeps the graphics driver per prefix, so a prefix is used either with a display
-# or without one, never both.
+# a lock, so that tests started side by side do not race to create it; --prepare only does that.
+# Without --x11 the program never sees a display, and the prefix is set to Wine's null graphics
+# driver: windows then exist (and messages flow) without an X server. With --x11 it runs on the
+# display in DISPLAY. Wine keeps the graphics driver per prefix, so a prefix is used one way only.
 set -eu
 
-case "${1:-}" in
---prefix=*)
-  : "${WINEPREFIX:=${1#--prefix=}}"
+prepare_only=
+x11=
+while :; do
+  case "${1:-}" in
+  --prefix=*) : "${WINEPREFIX:=${1#--prefix=}}" ;;
+  --x11) x11=1 ;;
+  --prepare) prepare_only=1 ;;
+  *) break ;;
+  esac
   shift
-  ;;
-esac
+done
 : "${WINEPREFIX:?wine-run.sh needs --prefix=DIR or WINEPREFIX}"
 export WINEPREFIX
+
+if [ -n "$x11" ]; then
+  : "${DISPLAY:?wine-run.sh --x11 needs DISPLAY}"
+else
+  unset DISPLAY WAYLAND_DISPLAY
+fi
 
 # Wine's own diagnostics would mix with the programs' standard error, which the tests compare
 # byte for byte. The runtime installers (Mono, Gecko) are never wanted.
@@ -34,7 +48,7 @@ if [ ! -e "$WINEPREFIX/.tavrik-ready" ]; then
     flock 9
     if [ ! -e "$WINEPREFIX/.tavrik-ready" ]; then
       wine wineboot --init >/dev/null 2>&1 </dev/null
-      if [ -z "${DISPLAY:-}" ]; then
+      if [ -z "$x11" ]; then
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 </dev/null
       fi
       # The registry reaches the disk when the server ends; only then is the prefix complete.
@@ -44,4 +58,5 @@ if [ ! -e "$WINEPREFIX/.tavrik-ready" ]; then
   ) 9>"$WINEPREFIX.lock"
 fi
 
+[ -z "$prepare_only" ] || exit 0
 exec wine "$@"

@@ -26,7 +26,10 @@ void say(const char* text) {
 bool act(HWND window, const std::wstring& action) {
   if (action == L"close") return PostMessageW(window, WM_CLOSE, 0, 0) != 0;
   if (action == L"close-twice") {
-    return PostMessageW(window, WM_CLOSE, 0, 0) != 0 && PostMessageW(window, WM_CLOSE, 0, 0) != 0;
+    if (!PostMessageW(window, WM_CLOSE, 0, 0)) return false;
+    // On a busy machine the first may have ended the program already; then there is nothing
+    // left to ask.
+    return PostMessageW(window, WM_CLOSE, 0, 0) != 0 || !IsWindow(window);
   }
   if (action == L"maximize") return PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0) != 0;
   if (action == L"minimize") return PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0) != 0;

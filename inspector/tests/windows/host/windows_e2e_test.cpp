@@ -66,10 +66,9 @@ std::string read_file(const std::filesystem::path& path) {
 testing::RunResult run_headless(const std::string& program, std::vector<std::string> arguments,
                                 RunOptions options = {}) {
   arguments.insert(arguments.begin(), {"--prefix=" + headless_prefix, program});
-  options.environment["DISPLAY"] = std::nullopt;
   options.environment["WINEPREFIX"] = std::nullopt;
   options.environment.try_emplace("TAVRIK_INSPECTOR_FRONTEND", std::nullopt);
-  // The first run of a suite may create the prefix, which takes a while on a busy machine.
+  // Generous: Wine starts its server and desktop first, which takes a while on a busy machine.
   if (options.time_limit < 120s) options.time_limit = 120s;
   return run_program(wine_run, arguments, options);
 }
@@ -223,16 +222,18 @@ class WindowsWindow : public ::testing::Test {
   // A Windows program running beside the test, on the display.
   std::unique_ptr<Child> start(const std::string& program, std::vector<std::string> arguments,
                                std::map<std::string, std::optional<std::string>> environment = {}) {
-    arguments.insert(arguments.begin(), {"--prefix=" + x11_prefix, program});
+    arguments.insert(arguments.begin(), {"--prefix=" + x11_prefix, "--x11", program});
     environment["DISPLAY"] = x->display_name();
     environment["WINEPREFIX"] = std::nullopt;
     environment.try_emplace("TAVRIK_INSPECTOR_FRONTEND", std::nullopt);
     return std::make_unique<Child>(wine_run, arguments, ChildOptions{environment, true});
   }
 
-  int run_to_end(const std::string& program, std::vector<std::string> arguments) {
+  // The exit status, with what the program said on standard error when it is not 0.
+  std::string run_to_end(const std::string& program, std::vector<std::string> arguments) {
     auto child = start(program, std::move(arguments));
-    return child->wait_exit(60s).value_or(-1);
+    const int status = child->wait_exit(60s).value_or(-1);
+    return status == 0 ? "0" : std::to_string(status) + ": " + child->err();
   }
 
   // A folder of the test's own for the stand-in loader's log.
@@ -256,7 +257,7 @@ TEST_F(WindowsWindow, TheShellsWindowHasTheTitleAndClosingItEndsTheProcessWithSt
   ASSERT_TRUE(window) << shell->err();
 
   // Resizing, maximising and restoring do not end it.
-  EXPECT_EQ(run_to_end(helpers + "/close_window.exe", {"resize", "maximize", "restore"}), 0);
+  EXPECT_EQ(run_to_end(helpers + "/close_window.exe", {"resize", "maximize", "restore"}), "0");
   EXPECT_FALSE(shell->wait_exit(1500ms)) << "the loop ended without a close request";
 
   x->request_close(*window);  // WM_DELETE_WINDOW, as the close button of a window manager
@@ -269,7 +270,7 @@ TEST_F(WindowsWindow, TwoCloseRequestsFromAnotherProgramEndItWithStatusZero) {
   auto shell = start(helpers + "/shell_standin.exe", {});
   ASSERT_TRUE(x->find_window(title, 120s)) << shell->err();
   // WM_CLOSE twice, the way another program asks; the second comes after exit mode is set.
-  EXPECT_EQ(run_to_end(helpers + "/close_window.exe", {"close-twice"}), 0);
+  EXPECT_EQ(run_to_end(helpers + "/close_window.exe", {"close-twice"}), "0");
   EXPECT_EQ(shell->wait_exit(30s), 0);
   EXPECT_EQ(shell->err(), "");
 }

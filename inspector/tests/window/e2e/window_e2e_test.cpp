@@ -119,8 +119,11 @@ class WindowEndToEnd : public ::testing::Test {
                          const std::string& expected_out) {
     const std::vector<pid_t> browser_processes = testing::descendants_of(tool.pid());
     EXPECT_FALSE(browser_processes.empty()) << "the web view runs no processes of its own?";
+    // A second close on the heels of the first, as an impatient user sends, changes nothing.
+    x.request_close(window);
     x.request_close(window);
     EXPECT_EQ(tool.wait_exit(10s), 0);
+    const auto exited = std::chrono::steady_clock::now();
     EXPECT_EQ(tool.out(), expected_out);
     EXPECT_EQ(tool.err(), "");
     std::vector<pid_t> left = browser_processes;
@@ -132,6 +135,10 @@ class WindowEndToEnd : public ::testing::Test {
       std::erase_if(left, [](pid_t pid) { return !testing::process_alive(pid); });
     }
     EXPECT_TRUE(left.empty()) << left.size() << " of the tool's processes outlived it";
+    RecordProperty("browser_processes_gone_after_ms",
+                   static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now() - exited)
+                                        .count()));
   }
 
   std::string home_;

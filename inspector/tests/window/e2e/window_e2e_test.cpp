@@ -167,6 +167,18 @@ TEST_F(WindowEndToEnd, TheFrontendAttachesAndClosingTheWindowEndsEverything) {
   EXPECT_TRUE(shot->save_png(artifacts + "/window_attached.png"));
   EXPECT_GT(shot->distinct_colours(), 16u) << "the window looks blank";
 
+  // The page follows the window: grown by 300 x 150, the frontend's toolbar icons (settings and
+  // the menu, dark on light) are again at its right edge, with no handling of ours.
+  const int wider = size.width + 300;
+  x.resize(*window, wider, size.height + 150);
+  std::this_thread::sleep_for(3s);
+  const auto resized = x.capture(*window);
+  ASSERT_TRUE(resized);
+  EXPECT_EQ(resized->width, wider);
+  EXPECT_TRUE(resized->save_png(artifacts + "/window_resized.png"));
+  EXPECT_TRUE(resized->has_dark_pixel(wider - 60, 0, 60, 26))
+      << "nothing at the right edge of the grown window; see window_resized.png";
+
   close_like_a_user(x, *window, tool,
                     console_lines(target.ws_target, embedded_address(target.ws_target)));
 }

@@ -105,6 +105,11 @@ XSession::Size XSession::window_size(unsigned long window) {
   return {attributes.width, attributes.height};
 }
 
+void XSession::resize(unsigned long window, int width, int height) {
+  XResizeWindow(x_, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  XSync(x_, False);
+}
+
 void XSession::request_close(unsigned long window) {
   XEvent event{};
   event.xclient.type = ClientMessage;
@@ -237,6 +242,16 @@ int Screenshot::widest_row_of(std::uint32_t rgb) const {
     widest = std::max(widest, static_cast<int>(std::count(row, row + width, rgb)));
   }
   return widest;
+}
+
+bool Screenshot::has_dark_pixel(int left, int top, int w, int h) const {
+  for (int y = std::max(top, 0); y < std::min(top + h, height); ++y) {
+    for (int x = std::max(left, 0); x < std::min(left + w, width); ++x) {
+      const std::uint32_t p = pixels[static_cast<std::size_t>(y * width + x)];
+      if (((p >> 16) & 0xff) < 0x80 && ((p >> 8) & 0xff) < 0x80 && (p & 0xff) < 0x80) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace tavrik::testing

@@ -24,6 +24,8 @@ struct Screenshot {
   std::size_t distinct_colours() const;
   // The most pixels of that colour in any one row.
   int widest_row_of(std::uint32_t rgb) const;
+  // Whether any pixel of the rectangle is dark (every channel below half).
+  bool has_dark_pixel(int left, int top, int width, int height) const;
 };
 
 class XSession {
@@ -49,6 +51,8 @@ class XSession {
     int height = 0;
   };
   Size window_size(unsigned long window);
+  // What a user's drag of the window's corner asks for (no window manager here to do it).
+  void resize(unsigned long window, int width, int height);
 
   // What a window manager sends for the close button: WM_PROTOCOLS with WM_DELETE_WINDOW.
   void request_close(unsigned long window);

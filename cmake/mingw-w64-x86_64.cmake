@@ -17,10 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# This GCC 12 build reports false -Wmaybe-uninitialized positives inside std::optional (GCC bug
-# 80635) where the Linux one does not; the Linux build still checks the same code with it.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-maybe-uninitialized")
-
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The inspector window beside Chromium showing the same frontend: time from start until the
-# frontend has attached and let a waiting Node.js script run ("frontend ready"), and the memory
-# of each whole process tree (RSS and PSS from /proc/*/smaps_rollup) a few seconds after that.
+# frontend has attached and let a waiting Node.js script run ("frontend ready"), the CPU time the
+# whole process tree spent until then (steadier than wall time on a shared machine), and the
+# memory of the tree (RSS and PSS from /proc/*/smaps_rollup) a few seconds after that.
 # Runs are interleaved on one display without a screen; medians and ratios at the end.
 # Usage: scripts/bench-window.sh [runs]   (default 7)
 # BUILD_DIR picks another build of the tool (default build/release, built here).
@@ -71,6 +72,17 @@ descendants() {
   done
 }
 
+# CPU time (user and system, ms) spent so far by a process and everything below it.
+tick_ms=$((1000 / $(getconf CLK_TCK)))
+tree_cpu() {
+  local ticks=0 pid t
+  for pid in "$1" $(descendants "$1"); do
+    t=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null || true)
+    ticks=$((ticks + ${t:-0}))
+  done
+  echo $((ticks * tick_ms))
+}
+
 # "RSS_KIB PSS_KIB" of a process and everything below it.
 tree_memory() {
   local rss=0 pss=0 pid r p
@@ -83,9 +95,10 @@ tree_memory() {
   echo "$rss $pss"
 }
 
-# One run: a fresh waiting Node.js target, then the viewer; prints "READY_MS RSS_KIB PSS_KIB".
+# One run: a fresh waiting Node.js target, then the viewer; prints
+# "READY_MS CPU_MS RSS_KIB PSS_KIB", the CPU time being what the viewer's tree spent until ready.
 measure() {
-  local kind=$1 node_pid viewer_pid ws start ready memory tree
+  local kind=$1 node_pid viewer_pid ws start ready cpu=0 memory tree
   : >"$scratch/node.out"
   : >"$scratch/node.err"
   node --inspect-wait=127.0.0.1:0 -e 'console.log("frontend ready"); setInterval(() => {}, 1000)' \
@@ -108,7 +121,11 @@ measure() {
   viewer_pid=$!
   ready=timeout
   for _ in $(seq 3000); do
-    if grep -q 'frontend ready' "$scratch/node.out"; then ready=$(($(now_ms) - start)); break; fi
+    if grep -q 'frontend ready' "$scratch/node.out"; then
+      ready=$(($(now_ms) - start))
+      cpu=$(tree_cpu "$viewer_pid")
+      break
+    fi
     sleep 0.02
   done
   sleep "$settle"
@@ -120,30 +137,31 @@ measure() {
   for pid in $tree; do kill -KILL "$pid" 2>/dev/null || true; done
   kill "$node_pid" 2>/dev/null || true
   wait "$node_pid" 2>/dev/null || true
-  echo "$ready $memory"
+  echo "$ready $cpu $memory"
 }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
-declare -a ours_ready ours_rss ours_pss theirs_ready theirs_rss theirs_pss
+declare -a ours_ready ours_cpu ours_rss ours_pss theirs_ready theirs_cpu theirs_rss theirs_pss
 measure tavrik >/dev/null  # warm the caches both share (fonts, the shared libraries)
 measure chromium >/dev/null
 for ((i = 1; i <= runs; i++)); do
-  read -r r rs ps < <(measure tavrik)
-  echo "run $i tavrik_inspector: ready ${r} ms, RSS $((rs / 1024)) MiB, PSS $((ps / 1024)) MiB"
-  ours_ready+=("$r") ours_rss+=("$rs") ours_pss+=("$ps")
-  read -r r rs ps < <(measure chromium)
-  echo "run $i chromium:         ready ${r} ms, RSS $((rs / 1024)) MiB, PSS $((ps / 1024)) MiB"
-  theirs_ready+=("$r") theirs_rss+=("$rs") theirs_pss+=("$ps")
+  read -r r c rs ps < <(measure tavrik)
+  echo "run $i tavrik_inspector: ready ${r} ms (CPU ${c} ms), RSS $((rs / 1024)) MiB, PSS $((ps / 1024)) MiB"
+  ours_ready+=("$r") ours_cpu+=("$c") ours_rss+=("$rs") ours_pss+=("$ps")
+  read -r r c rs ps < <(measure chromium)
+  echo "run $i chromium:         ready ${r} ms (CPU ${c} ms), RSS $((rs / 1024)) MiB, PSS $((ps / 1024)) MiB"
+  theirs_ready+=("$r") theirs_cpu+=("$c") theirs_rss+=("$rs") theirs_pss+=("$ps")
 done
 
+oc=$(median "${ours_cpu[@]}") tc=$(median "${theirs_cpu[@]}")
 or=$(median "${ours_ready[@]}") ors=$(median "${ours_rss[@]}") ops=$(median "${ours_pss[@]}")
 tr=$(median "${theirs_ready[@]}") trs=$(median "${theirs_rss[@]}") tps=$(median "${theirs_pss[@]}")
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 echo
 echo "median of $runs interleaved runs, memory ${settle} s after ready:"
-printf '%-18s %10s %10s %10s\n' "" "ready ms" "RSS MiB" "PSS MiB"
-printf '%-18s %10s %10s %10s\n' tavrik_inspector "$or" $((ors / 1024)) $((ops / 1024))
-printf '%-18s %10s %10s %10s\n' chromium "$tr" $((trs / 1024)) $((tps / 1024))
-printf '%-18s %10s %10s %10s\n' "ratio (ours/it)" "$(ratio "$or" "$tr")" "$(ratio "$ors" "$trs")" \
-  "$(ratio "$ops" "$tps")"
+printf '%-18s %10s %12s %10s %10s\n' "" "ready ms" "CPU to ready" "RSS MiB" "PSS MiB"
+printf '%-18s %10s %12s %10s %10s\n' tavrik_inspector "$or" "$oc" $((ors / 1024)) $((ops / 1024))
+printf '%-18s %10s %12s %10s %10s\n' chromium "$tr" "$tc" $((trs / 1024)) $((tps / 1024))
+printf '%-18s %10s %12s %10s %10s\n' "ratio (ours/it)" "$(ratio "$or" "$tr")" "$(ratio "$oc" "$tc")" \
+  "$(ratio "$ors" "$trs")" "$(ratio "$ops" "$tps")"

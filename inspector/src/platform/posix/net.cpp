@@ -13,6 +13,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "platform/socket_address_convert.hpp"
+
 namespace tavrik::net {
 
 namespace {
@@ -53,23 +55,8 @@ Result<std::vector<SocketAddress>> resolve_host(const std::string& host) {
   }
   std::vector<SocketAddress> out;
   for (const addrinfo* entry = list; entry != nullptr; entry = entry->ai_next) {
-    SocketAddress address;
-    if (entry->ai_family == AF_INET && entry->ai_addrlen >= sizeof(sockaddr_in)) {
-      sockaddr_in v4;
-      std::memcpy(&v4, entry->ai_addr, sizeof v4);
-      address.family = Family::ipv4;
-      std::memcpy(address.address.data(), &v4.sin_addr, 4);
-    } else if (entry->ai_family == AF_INET6 && entry->ai_addrlen >= sizeof(sockaddr_in6)) {
-      sockaddr_in6 v6;
-      std::memcpy(&v6, entry->ai_addr, sizeof v6);
-      address.family = Family::ipv6;
-      std::memcpy(address.address.data(), &v6.sin6_addr, 16);
-      address.flow_info = ntohl(v6.sin6_flowinfo);
-      address.scope_id = v6.sin6_scope_id;
-    } else {
-      continue;
-    }
-    out.push_back(address);
+    const auto address = socket_address_from(entry->ai_family, entry->ai_addr, entry->ai_addrlen);
+    if (address) out.push_back(*address);
   }
   ::freeaddrinfo(list);
   return out;
@@ -83,25 +70,8 @@ Result<Socket> open_stream_socket(Family family) {
 }
 
 Status connect_socket(const Socket& socket, const SocketAddress& address) {
-  sockaddr_storage storage{};
-  socklen_t length = 0;
-  if (address.family == Family::ipv4) {
-    sockaddr_in v4{};
-    v4.sin_family = AF_INET;
-    v4.sin_port = htons(address.port);
-    std::memcpy(&v4.sin_addr, address.address.data(), 4);
-    std::memcpy(&storage, &v4, sizeof v4);
-    length = sizeof v4;
-  } else {
-    sockaddr_in6 v6{};
-    v6.sin6_family = AF_INET6;
-    v6.sin6_port = htons(address.port);
-    v6.sin6_flowinfo = htonl(address.flow_info);
-    v6.sin6_scope_id = address.scope_id;
-    std::memcpy(&v6.sin6_addr, address.address.data(), 16);
-    std::memcpy(&storage, &v6, sizeof v6);
-    length = sizeof v6;
-  }
+  sockaddr_storage storage;
+  const auto length = static_cast<socklen_t>(to_sockaddr(address, storage));
   if (::connect(fd_of(socket), reinterpret_cast<const sockaddr*>(&storage), length) == 0) {
     return success();
   }

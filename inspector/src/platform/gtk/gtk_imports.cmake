@@ -2,7 +2,8 @@
 # name that jumps through a slot filled when the libraries are loaded (gtk_loader.cpp). A function
 # missing here shows up as an undefined reference when the tool is linked: add it.
 set(TAVRIK_GTK_IMPORTS
-  g_error_free g_get_language_names g_setenv g_list_model_get_item g_main_context_iteration
+  g_bus_get_sync g_error_free g_get_language_names g_log_set_writer_func g_log_writer_default
+  g_set_prgname g_setenv g_list_model_get_item g_main_context_iteration
   g_memory_input_stream_new_from_data g_object_new g_object_ref_sink g_object_unref
   g_signal_connect_data g_type_check_instance_cast g_uri_is_valid
   gdk_display_get_default gdk_display_get_monitors gdk_monitor_get_geometry

@@ -87,8 +87,43 @@ std::string display_error() {
   return "cannot open display (" + names + ")";
 }
 
+// The libraries' warnings and notices are not for the user: standard error carries only the
+// tool's own report. Fatal ones still get through, since they end the process and must say why.
+// Whoever debugs the tool itself sets G_MESSAGES_DEBUG and sees everything, as GLib would show it.
+GLogWriterOutput quiet_log_writer(GLogLevelFlags level, const GLogField* fields, gsize count,
+                                  gpointer data) {
+  if ((level & (G_LOG_FLAG_FATAL | G_LOG_LEVEL_ERROR)) != 0) {
+    return g_log_writer_default(level, fields, count, data);
+  }
+  return G_LOG_WRITER_HANDLED;
+}
+
+void keep_library_messages_quiet() {
+  const char* debug = std::getenv("G_MESSAGES_DEBUG");
+  if (debug == nullptr || *debug == '\0') g_log_set_writer_func(quiet_log_writer, nullptr, nullptr);
+}
+
+// Without a session bus there is no accessibility bus either, and GTK and the web process would
+// each warn about it on every start. Where a bus answers, accessibility stays as the user has it.
+void leave_out_accessibility_without_session_bus() {
+  GError* error = nullptr;
+  GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error);
+  if (bus != nullptr) {
+    g_object_unref(bus);  // GLib keeps the shared connection for GTK
+    return;
+  }
+  g_error_free(error);
+  g_setenv("GTK_A11Y", "none", FALSE);
+  // An empty address tells WebKit's processes there is no accessibility bus to connect to.
+  g_setenv("WEBKIT_A11Y_BUS_ADDRESS", "", FALSE);
+}
+
 Result<std::unique_ptr<EventLoop>> create_event_loop() {
   if (auto loaded = load_gtk_libraries(); !loaded) return std::move(loaded).error();
+  keep_library_messages_quiet();
+  // GTK's recently used files and the window's class name take the program's name.
+  g_set_prgname("tavrik_inspector");
+  leave_out_accessibility_without_session_bus();
   // GTK's cairo renderer: the window shows nothing but the web view, whose pages are painted
   // without compositing (see build_webview), and a GL renderer only adds its own buffers and,
   // without a GPU, a software rasteriser. A renderer the user names still wins. (Turning GDK's GL

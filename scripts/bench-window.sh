@@ -31,6 +31,7 @@ if [ -z "$build" ]; then
   build=build/release
 fi
 tool=$build/inspector/tavrik_inspector
+wait_for_debugger=$PWD/inspector/tests/window/e2e/wait_for_debugger.js
 
 scratch=$(mktemp -d /tmp/bench-window-XXXXXX)
 chmod 700 "$scratch"
@@ -101,7 +102,9 @@ measure() {
   local kind=$1 node_pid viewer_pid ws start ready cpu=0 memory tree
   : >"$scratch/node.out"
   : >"$scratch/node.err"
-  node --inspect-wait=127.0.0.1:0 -e 'console.log("frontend ready"); setInterval(() => {}, 1000)' \
+  # Held until the frontend lets it run (the preload works on every Node.js; --inspect-wait does not).
+  node --inspect=127.0.0.1:0 -r "$wait_for_debugger" \
+    -e 'console.log("frontend ready"); setInterval(() => {}, 1000)' \
     >"$scratch/node.out" 2>"$scratch/node.err" &
   node_pid=$!
   for _ in $(seq 200); do grep -q 'ws://' "$scratch/node.err" && break; sleep 0.05; done

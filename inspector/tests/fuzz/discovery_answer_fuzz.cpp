@@ -186,6 +186,29 @@ void check_chunked(std::string_view response, std::size_t end, std::size_t split
   if (checked) TAVRIK_FUZZ_CHECK(checked.value() == data.value());
 }
 
+// Whatever the titles hold, each listed target is one line of exactly four fields.
+void check_target_lines(std::string_view body) {
+  const auto lines = tavrik::list_targets(body);
+  if (!lines) return;
+  TAVRIK_FUZZ_CHECK(lines.value().empty() || lines.value().ends_with('\n'));
+  std::size_t tabs = 0;
+  for (std::size_t i = 0; i < lines.value().size(); ++i) {
+    const auto byte = static_cast<unsigned char>(lines.value()[i]);
+    if (byte == '\n') {
+      TAVRIK_FUZZ_CHECK(tabs == 3);
+      tabs = 0;
+      continue;
+    }
+    if (byte == '\t') ++tabs;
+    TAVRIK_FUZZ_CHECK((byte >= 0x20 && byte != 0x7f) || byte == '\t');
+  }
+  const std::string_view text = lines.value();
+  TAVRIK_FUZZ_CHECK(text.find("\xc2\x85") == std::string_view::npos);
+  TAVRIK_FUZZ_CHECK(text.find("\xe2\x80\xa8") == std::string_view::npos);
+  TAVRIK_FUZZ_CHECK(text.find("\xe2\x80\xa9") == std::string_view::npos);
+  TAVRIK_FUZZ_CHECK(tavrik::is_valid_utf8(text));
+}
+
 void check_target_failure(std::string_view body, const Error& error) {
   if (error.message() == "inspector /json was not valid JSON") {
     TAVRIK_FUZZ_CHECK(error.causes().size() == 1);
@@ -232,6 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view first_line = response.substr(0, std::min(end, response.find('\n')));
   TAVRIK_FUZZ_CHECK(first_line.find("200") != std::string_view::npos);
 
+  check_target_lines(body.value());
   auto target = tavrik::choose_target(body.value());
   // No raw NUL may stand anywhere in JSON text: not between tokens, not inside a string.
   if (body.value().find('\0') != std::string::npos) {

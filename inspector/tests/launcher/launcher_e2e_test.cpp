@@ -302,6 +302,25 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
             2900ms);  // not held up by the receive time-out Node's open connection would cause
 }
 
+TEST(LauncherEndToEnd, ListAndChooseTargetsOfRealNode) {
+  if (std::string(TAVRIK_NODE).empty()) GTEST_SKIP() << "Node.js is not installed";
+  NodeInspector node;
+  const auto listed = run_program(binary, {"--list-targets", node.address()}, without_override());
+  EXPECT_EQ(listed.err, "");
+  ASSERT_EQ(listed.exit_code, 0);
+  std::smatch line;
+  ASSERT_TRUE(std::regex_match(
+      listed.out, line, std::regex("([0-9a-f-]{36})\tnode\t[^\t\n]*node\\[[0-9]+\\]\tfile://\n")))
+      << listed.out;
+  // The listed id chooses that target.
+  const auto chosen = run_program(
+      binary, {"--print-url", "--target=" + line[1].str(), node.address()}, without_override());
+  EXPECT_EQ(chosen.exit_code, 0);
+  EXPECT_TRUE(chosen.out.starts_with("tavrik_inspector: ws target  = " + node.address() + "/" +
+                                     line[1].str() + "\n"))
+      << chosen.out;
+}
+
 TEST(LauncherEndToEnd, WindowModeWithoutADisplayFailsAfterTheThreeLines) {
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
   RunOptions options = without_override();

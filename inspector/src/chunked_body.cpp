@@ -63,9 +63,12 @@ ChunkedDecoder::State ChunkedDecoder::advance(std::string_view body) {
         }
         const std::size_t line_start = position_;
         std::string_view line = body.substr(line_start, line_feed - line_start);
-        const std::string at = " at byte " + std::to_string(line_start) + " of the body";
+        // Built only for a fault: a body of millions of small chunks must not pay for it.
+        const auto at = [line_start] {
+          return " at byte " + std::to_string(line_start) + " of the body";
+        };
         if (!line.ends_with('\r')) {
-          return fail((phase_ == Phase::size_line ? "chunk size line" : "trailer line") + at +
+          return fail((phase_ == Phase::size_line ? "chunk size line" : "trailer line") + at() +
                       " does not end in CR LF");
         }
         line.remove_suffix(1);
@@ -82,7 +85,7 @@ ChunkedDecoder::State ChunkedDecoder::advance(std::string_view body) {
           for (std::size_t i = 0; valid && i < colon; ++i) valid = is_token_char(line[i]);
           for (std::size_t i = colon + 1; valid && i < line.size(); ++i)
             valid = !is_control(line[i]);
-          if (!valid) return fail("invalid trailer line" + at);
+          if (!valid) return fail("invalid trailer line" + at());
           break;
         }
         std::size_t digits = 0;
@@ -98,7 +101,7 @@ ChunkedDecoder::State ChunkedDecoder::advance(std::string_view body) {
         bool valid = digits > 0 && (rest.empty() || rest.front() == ';');
         // An extension is read past, whatever it says, but it may not carry control bytes.
         for (char c : rest) valid = valid && !is_control(c);
-        if (!valid) return fail("invalid chunk size line" + at);
+        if (!valid) return fail("invalid chunk size line" + at());
         if (overflow || size > size_limit_) {
           state_ = State::too_large;
           return state_;

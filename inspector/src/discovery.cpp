@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <nlohmann/json.hpp>
 #include <span>
 #include <thread>
 #include <vector>
 
+#include "chunked_body.hpp"
+#include "http_head.hpp"
 #include "platform/net.hpp"
 #include "socket_address.hpp"
 #include "utf8.hpp"
@@ -66,10 +67,13 @@ Status send_all(const net::Socket& socket, std::string_view piece) {
   return success();
 }
 
+enum class HttpVersion { http_1_0, http_1_1 };
+
 // Written piece by piece as it is formatted, so a peer may well see it split across segments.
-Status send_request(const net::Socket& socket, std::string_view address) {
+Status send_request(const net::Socket& socket, std::string_view address, HttpVersion version) {
   const std::array<std::string_view, 5> pieces = {
-      "GET ", "/json", " HTTP/1.0\r\nHost: ", address,
+      "GET ", "/json",
+      version == HttpVersion::http_1_0 ? " HTTP/1.0\r\nHost: " : " HTTP/1.1\r\nHost: ", address,
       "\r\nAccept: application/json\r\nConnection: close\r\n\r\n"};
   for (const auto piece : pieces) {
     auto sent = send_all(socket, piece);
@@ -86,6 +90,8 @@ Result<std::string> receive_response(const net::Socket& socket) {
   std::size_t expected = std::string::npos;
   bool head_seen = false;
   std::size_t scanned = 0;  // the head's end is searched for only in bytes not looked at yet
+  std::size_t body_start = 0;
+  std::optional<ChunkedDecoder> chunks;  // while a chunked body is being received
   for (;;) {
     if (expected != std::string::npos && received.size() >= expected) {
       received.resize(expected);  // bytes after the announced body are ignored
@@ -109,31 +115,26 @@ Result<std::string> receive_response(const net::Socket& socket) {
         scanned = received.size();
       } else {
         head_seen = true;
-        const auto announced =
-            response_length_from_head(std::string_view(received).substr(0, end + 4));
+        body_start = end + header_end.size();
+        const std::string_view head = std::string_view(received).substr(0, body_start);
+        const auto announced = response_length_from_head(head);
         // An announced end past the limit cannot be reached; the limit decides instead.
         if (announced && *announced <= response_size_limit) expected = *announced;
+        if (head_announces_chunked(head.substr(0, end))) chunks.emplace(response_size_limit);
       }
+    }
+    // The last chunk ends a chunked answer the way a Content-Length ends a plain one. A fault in
+    // the chunks ends the reading too; the check then reports it.
+    if (chunks) {
+      const auto state = chunks->advance(std::string_view(received).substr(body_start));
+      if (state == ChunkedDecoder::State::complete) {
+        received.resize(body_start + chunks->end());
+        break;
+      }
+      if (state != ChunkedDecoder::State::incomplete) break;
     }
   }
   return received;
-}
-
-bool ascii_iequals(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) {
-      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
-std::string_view trim_blanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
 }
 
 std::optional<std::size_t> parse_length(std::string_view text) {
@@ -161,34 +162,52 @@ void SteadyClock::sleep_for(std::chrono::milliseconds duration) {
 std::optional<std::size_t> response_length_from_head(std::string_view received) {
   const auto end = received.find(header_end);
   if (end == std::string_view::npos) return std::nullopt;
-  std::string_view head = received.substr(0, end);
-  const auto first_line_end = head.find('\n');
-  if (first_line_end == std::string_view::npos) return std::nullopt;
-  head.remove_prefix(first_line_end + 1);
+  const std::string_view head = received.substr(0, end);
+  // A chunked body has its own end; a Content-Length beside it must not cut it short.
+  if (head_announces_chunked(head)) return std::nullopt;
 
   // One value, or the same value repeated; anything else leaves the end to the peer.
   std::optional<std::size_t> length;
-  while (!head.empty()) {
-    const auto line_end = head.find('\n');
-    std::string_view line = head.substr(0, line_end);
-    head = line_end == std::string_view::npos ? std::string_view{} : head.substr(line_end + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    const auto colon = line.find(':');
-    if (colon == std::string_view::npos ||
-        !ascii_iequals(line.substr(0, colon), "content-length")) {
-      continue;
-    }
-    const auto value = parse_length(trim_blanks(line.substr(colon + 1)));
-    if (!value || (length && *length != *value)) return std::nullopt;
-    length = value;
-  }
-  if (!length) return std::nullopt;
+  const bool single =
+      http::for_each_field(head, [&](std::string_view name, std::string_view value) {
+        if (!http::ascii_iequals(name, "content-length")) return true;
+        const auto parsed = parse_length(http::trim_blanks(value));
+        if (!parsed || (length && *length != *parsed)) return false;
+        length = parsed;
+        return true;
+      });
+  if (!single || !length) return std::nullopt;
   const std::size_t body_start = end + header_end.size();
   if (*length > std::numeric_limits<std::size_t>::max() - body_start) return std::nullopt;
   return body_start + *length;
 }
 
+std::optional<std::size_t> chunked_response_end(std::string_view received) {
+  const auto end = received.find(header_end);
+  if (end == std::string_view::npos || !head_announces_chunked(received.substr(0, end))) {
+    return std::nullopt;
+  }
+  const std::size_t body_start = end + header_end.size();
+  ChunkedDecoder chunks(response_size_limit);
+  if (chunks.advance(received.substr(body_start)) != ChunkedDecoder::State::complete) {
+    return std::nullopt;
+  }
+  return body_start + chunks.end();
+}
+
 Result<std::string> check_response(std::string_view response) {
+  // The chunks are taken apart first: a character may be split between two of them, so only the
+  // joined data can be judged as text.
+  std::string joined;
+  if (const auto end = response.find(header_end);
+      end != std::string_view::npos && head_announces_chunked(response.substr(0, end))) {
+    auto data = decode_chunked_body(response.substr(end + header_end.size()), response_size_limit);
+    if (!data) return std::move(data).error();
+    joined.reserve(end + header_end.size() + data.value().size());
+    joined.append(response.substr(0, end + header_end.size()));
+    joined.append(data.value());
+    response = joined;
+  }
   if (!is_valid_utf8(response)) return Error("stream did not contain valid UTF-8");
   const auto end = response.find(header_end);
   if (end == std::string_view::npos) return Error("malformed HTTP response from inspector");
@@ -201,33 +220,10 @@ Result<std::string> check_response(std::string_view response) {
   return std::string(response.substr(end + header_end.size()));
 }
 
-Result<std::string> choose_target(std::string_view body) {
-  // The reader takes a NUL byte for the end of its input and would accept whatever came before.
-  // JSON text holds no raw NUL anywhere, so a body with one is refused here, at its position.
-  if (const auto nul = body.find('\0'); nul != std::string_view::npos) {
-    const auto line_feed = body.rfind('\n', nul);
-    const auto line =
-        1 + std::count(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(nul), '\n');
-    const std::size_t column = line_feed == std::string_view::npos ? nul + 1 : nul - line_feed;
-    return Error("invalid NUL byte at line " + std::to_string(line) + ", column " +
-                 std::to_string(column))
-        .context("inspector /json was not valid JSON");
-  }
-  nlohmann::json document;
-  try {
-    document = nlohmann::json::parse(body);
-  } catch (const nlohmann::json::exception& error) {
-    return Error(error.what()).context("inspector /json was not valid JSON");
-  }
-  if (document.is_array() && !document.empty() && document.front().is_object()) {
-    const auto& target = document.front();
-    const auto member = target.find("webSocketDebuggerUrl");
-    if (member != target.end() && member->is_string()) return member->get<std::string>();
-  }
-  return Error("no webSocketDebuggerUrl in inspector /json: " + std::string(body));
-}
+namespace {
 
-Result<std::string> fetch_targets_once(std::string_view address) {
+// One connection: connect, time-out, request, the bytes received until the answer's end.
+Result<std::string> exchange(std::string_view address, HttpVersion version) {
   auto socket = connect_to(address);
   if (!socket) {
     return std::move(socket).error().context("connect to inspector at " + std::string(address));
@@ -235,21 +231,35 @@ Result<std::string> fetch_targets_once(std::string_view address) {
   if (auto timeout = net::set_receive_timeout(socket.value(), receive_timeout); !timeout) {
     return std::move(timeout).error();
   }
-  if (auto sent = send_request(socket.value(), address); !sent) return std::move(sent).error();
-  auto response = receive_response(socket.value());
+  if (auto sent = send_request(socket.value(), address, version); !sent) {
+    return std::move(sent).error();
+  }
+  return receive_response(socket.value());
+}
+
+}  // namespace
+
+Result<std::string> fetch_targets_once(std::string_view address) {
+  auto response = exchange(address, HttpVersion::http_1_0);
   if (!response) return std::move(response).error();
+  // Chromium's inspector closes an HTTP/1.0 request's connection without a byte; the same
+  // request as HTTP/1.1 is answered, so this attempt asks once more that way.
+  if (response.value().empty()) {
+    response = exchange(address, HttpVersion::http_1_1);
+    if (!response) return std::move(response).error();
+  }
   return check_response(response.value());
 }
 
-Result<std::string> discover_ws_url_with(std::string_view address, Clock& clock,
-                                         const FetchAttempt& fetch) {
+Result<std::string> discover_with(std::string_view address, Clock& clock, const FetchAttempt& fetch,
+                                  const BodyReader& read_body) {
   const auto deadline = clock.now() + discovery_deadline;
   for (;;) {
     auto body = fetch(address);
     if (body) {
-      auto target = choose_target(body.value());
-      if (!target) return std::move(target).error().context(outer_message(address));
-      return target;
+      auto result = read_body(body.value());
+      if (!result) return std::move(result).error().context(outer_message(address));
+      return result;
     }
     // The deadline is looked at only after a failure, so the first attempt always runs.
     if (clock.now() >= deadline) return std::move(body).error().context(outer_message(address));
@@ -257,9 +267,23 @@ Result<std::string> discover_ws_url_with(std::string_view address, Clock& clock,
   }
 }
 
-Result<std::string> discover_ws_url(std::string_view address) {
+Result<std::string> discover_ws_url_with(std::string_view address, Clock& clock,
+                                         const FetchAttempt& fetch) {
+  return discover_with(address, clock, fetch,
+                       [](std::string_view body) { return choose_target(body); });
+}
+
+Result<std::string> discover_ws_url(std::string_view address, const TargetSelector& selector) {
   SteadyClock clock;
-  return discover_ws_url_with(address, clock, fetch_targets_once);
+  return discover_with(address, clock, fetch_targets_once,
+                       [&](std::string_view body) { return choose_target(body, selector); });
+}
+
+Result<std::string> discover_target_lines(std::string_view address,
+                                          const TargetSelector& selector) {
+  SteadyClock clock;
+  return discover_with(address, clock, fetch_targets_once,
+                       [&](std::string_view body) { return list_targets(body, selector); });
 }
 
 }  // namespace tavrik

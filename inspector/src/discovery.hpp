@@ -1,5 +1,6 @@
-// Finding the inspector's first target: one HTTP/1.0 request for "/json" per attempt, retried
-// every 150 ms until 5 seconds have passed.
+// Finding the inspector's target: one HTTP/1.0 request for "/json" per attempt (asked again once
+// as HTTP/1.1 when the peer closes without a byte), retried every 150 ms until 5 seconds have
+// passed.
 #pragma once
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "error_chain.hpp"
+#include "target_choice.hpp"
 
 namespace tavrik {
 
@@ -35,22 +37,35 @@ class SteadyClock final : public Clock {
 
 // One attempt: the body text of an acceptable answer, or why there was none.
 using FetchAttempt = std::function<Result<std::string>(std::string_view address)>;
+// What is made of an acceptable body; its failure is final at once, without another attempt.
+using BodyReader = std::function<Result<std::string>(std::string_view body)>;
 
-Result<std::string> discover_ws_url(std::string_view address);
+// The `webSocketDebuggerUrl` of the target the selector names (the first one without a value).
+Result<std::string> discover_ws_url(std::string_view address, const TargetSelector& selector = {});
+// The lines of --list-targets.
+Result<std::string> discover_target_lines(std::string_view address,
+                                          const TargetSelector& selector = {});
+
+// The retry loop itself, with the clock, the attempt and the use of the body given.
+Result<std::string> discover_with(std::string_view address, Clock& clock, const FetchAttempt& fetch,
+                                  const BodyReader& read_body);
 Result<std::string> discover_ws_url_with(std::string_view address, Clock& clock,
                                          const FetchAttempt& fetch);
 
 Result<std::string> fetch_targets_once(std::string_view address);
 
 // Where a response ends when its head carries one valid Content-Length: the head and that many
-// body bytes. Nothing when the head is not complete yet or has no single valid Content-Length,
-// in which case the response ends only when the peer closes.
+// body bytes. Nothing when the head is not complete yet, has no single valid Content-Length, or
+// announces a chunked body (whose own end then counts, else the peer's close).
 std::optional<std::size_t> response_length_from_head(std::string_view received);
 
-// The loose check of a whole response; returns a copy of the body.
-Result<std::string> check_response(std::string_view response);
+// Where a chunked response ends (head, chunks, trailers and the blank line after them). Nothing
+// while the head is incomplete, does not announce chunks, or the last chunk has not arrived, and
+// also when the chunks are malformed or too large (reading then goes on until the peer closes,
+// and the check reports the fault).
+std::optional<std::size_t> chunked_response_end(std::string_view received);
 
-// The string value of `webSocketDebuggerUrl` in the first element of the target list.
-Result<std::string> choose_target(std::string_view body);
+// The loose check of a whole response; returns a copy of the body, decoded when it is chunked.
+Result<std::string> check_response(std::string_view response);
 
 }  // namespace tavrik

@@ -23,7 +23,16 @@ std::string_view console_line_frontend_note() {
 }
 
 Status run_launcher(const LaunchOptions& options) {
-  auto debugger_url = discover_ws_url(options.inspector_address);
+  // Listing wins over everything else: it only looks, so it prints the lines and ends.
+  if (options.list_targets) {
+    auto lines = discover_target_lines(options.inspector_address, options.target);
+    if (!lines) return std::move(lines).error();
+    if (auto written = process::write_stdout(lines.value()); !written) {
+      return std::move(written).error().context("failed to write to standard output");
+    }
+    return success();
+  }
+  auto debugger_url = discover_ws_url(options.inspector_address, options.target);
   if (!debugger_url) return std::move(debugger_url).error();
 
   const std::string ws_target = ws_target_from_debugger_url(debugger_url.value());

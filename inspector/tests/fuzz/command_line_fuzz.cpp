@@ -1,6 +1,7 @@
 // The argument vector (NUL-separated words, program name already dropped) turned into launch
 // options or the usage error.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -14,9 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const auto options = tavrik::parse_command_line(std::span<const std::string>(words));
   bool flag = false;
+  bool list = false;
+  std::optional<std::string> target;
   const std::string* address = nullptr;
   for (const auto& word : words) {
     flag = flag || word == "--print-url";
+    list = list || word == "--list-targets";
+    if (word.rfind("--target=", 0) == 0) {
+      target = word.substr(9);
+      if (target->empty()) target.reset();
+    }
     if (address == nullptr && (word.size() < 2 || word[0] != '-' || word[1] != '-'))
       address = &word;
   }
@@ -30,6 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   TAVRIK_FUZZ_CHECK(options.ok());
   TAVRIK_FUZZ_CHECK(options.value().print_url_only == flag);
+  TAVRIK_FUZZ_CHECK(options.value().list_targets == list);
+  TAVRIK_FUZZ_CHECK(options.value().target.value == target);
   // Exactly as typed: the first word that is not an option, unchanged.
   TAVRIK_FUZZ_CHECK(options.value().inspector_address == *address);
   return 0;

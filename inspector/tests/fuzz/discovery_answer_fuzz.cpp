@@ -1,10 +1,12 @@
 // Everything a peer may send on one connection, turned into the tool's result or error chain the
-// way one attempt and the target choice do: the Content-Length end, the loose response check, the
-// JSON target choice, and the report the process entry would print.
+// way one attempt and the target choice do: the Content-Length end, the chunked end and decoding,
+// the loose response check, the JSON target choice, and the report the process entry would print.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "chunked_body.hpp"
 #include "discovery.hpp"
 #include "error_chain.hpp"
 #include "fuzz_check.hpp"
@@ -72,14 +74,26 @@ void check_report(Error error) {
 }
 
 // Where one attempt stops reading: at the announced end once the head is complete and carries one
-// valid Content-Length, otherwise when the peer closes.
+// valid Content-Length, after the last chunk of a chunked body, otherwise when the peer closes.
 std::string_view as_received(std::string_view stream) {
   const auto end = stream.find(header_end);
   if (end == std::string_view::npos) {
     TAVRIK_FUZZ_CHECK(!tavrik::response_length_from_head(stream));
+    TAVRIK_FUZZ_CHECK(!tavrik::chunked_response_end(stream));
     return stream;
   }
   const std::string_view head = stream.substr(0, end + header_end.size());
+  if (tavrik::head_announces_chunked(head.substr(0, end))) {
+    // A Content-Length beside the chunks is not looked at.
+    TAVRIK_FUZZ_CHECK(!tavrik::response_length_from_head(stream));
+    const auto chunked_end = tavrik::chunked_response_end(stream);
+    if (!chunked_end) return stream;
+    TAVRIK_FUZZ_CHECK(*chunked_end >= head.size() + 5);  // at least "0\r\n\r\n"
+    TAVRIK_FUZZ_CHECK(*chunked_end <= stream.size());
+    TAVRIK_FUZZ_CHECK(stream.substr(0, *chunked_end).ends_with("\r\n\r\n"));
+    return stream.substr(0, *chunked_end);
+  }
+  TAVRIK_FUZZ_CHECK(!tavrik::chunked_response_end(stream));
   const auto length = tavrik::response_length_from_head(head);
   // Only the head decides; the bytes after it change nothing.
   TAVRIK_FUZZ_CHECK(tavrik::response_length_from_head(stream) == length);
@@ -114,6 +128,87 @@ void check_response_failure(std::string_view response, const Error& error) {
                     status_line.size() == end);
 }
 
+// The decoder resumes where it stopped: fed the body in pieces it must end exactly as when fed it
+// whole. Short bodies go one byte at a time, long ones in two pieces split at `split`.
+void check_resumable(std::string_view body, std::size_t split) {
+  tavrik::ChunkedDecoder whole(tavrik::response_size_limit);
+  whole.advance(body);
+  tavrik::ChunkedDecoder pieces(tavrik::response_size_limit);
+  if (body.size() <= 2048) {
+    for (std::size_t n = 0; n <= body.size(); ++n) {
+      if (pieces.advance(body.substr(0, n)) != tavrik::ChunkedDecoder::State::incomplete) break;
+    }
+  } else {
+    pieces.advance(body.substr(0, split % body.size()));
+    pieces.advance(body);
+  }
+  TAVRIK_FUZZ_CHECK(pieces.state() == whole.state());
+  if (whole.state() == tavrik::ChunkedDecoder::State::complete) {
+    TAVRIK_FUZZ_CHECK(pieces.data() == whole.data());
+    TAVRIK_FUZZ_CHECK(pieces.end() == whole.end());
+    TAVRIK_FUZZ_CHECK(whole.data().size() + 5 <= whole.end());
+    TAVRIK_FUZZ_CHECK(whole.end() <= body.size());
+  }
+  if (whole.state() == tavrik::ChunkedDecoder::State::malformed) {
+    TAVRIK_FUZZ_CHECK(pieces.fault() == whole.fault());
+    TAVRIK_FUZZ_CHECK(!whole.fault().empty());
+  }
+}
+
+// A chunked answer: the decoded data, or the error the response check must report.
+void check_chunked(std::string_view response, std::size_t end, std::size_t split,
+                   const tavrik::Result<std::string>& checked) {
+  const std::string_view raw_body = response.substr(end + header_end.size());
+  check_resumable(raw_body, split);
+  const auto data = tavrik::decode_chunked_body(raw_body, tavrik::response_size_limit);
+  if (!data) {
+    TAVRIK_FUZZ_CHECK(!checked && checked.error().message() == data.error().message());
+    if (data.error().message() == "malformed chunked body from inspector") {
+      TAVRIK_FUZZ_CHECK(data.error().causes().size() == 1);
+      TAVRIK_FUZZ_CHECK(!data.error().causes()[0].empty());
+    } else {
+      TAVRIK_FUZZ_CHECK(data.error().message() == "inspector response exceeds " +
+                                                      std::to_string(tavrik::response_size_limit) +
+                                                      " bytes");
+      TAVRIK_FUZZ_CHECK(data.error().causes().empty());
+    }
+    return;
+  }
+  TAVRIK_FUZZ_CHECK(data.value().size() < raw_body.size());
+  // The data sent again as one chunk comes back unchanged.
+  char size[32];
+  std::snprintf(size, sizeof size, "%zX", data.value().size());
+  const std::string one_chunk =
+      data.value().empty() ? std::string("0\r\n\r\n")
+                           : std::string(size) + ";x=y\r\n" + data.value() + "\r\n0\r\n\r\n";
+  const auto again = tavrik::decode_chunked_body(one_chunk, tavrik::response_size_limit);
+  TAVRIK_FUZZ_CHECK(again.ok() && again.value() == data.value());
+  if (checked) TAVRIK_FUZZ_CHECK(checked.value() == data.value());
+}
+
+// Whatever the titles hold, each listed target is one line of exactly four fields.
+void check_target_lines(std::string_view body) {
+  const auto lines = tavrik::list_targets(body);
+  if (!lines) return;
+  TAVRIK_FUZZ_CHECK(lines.value().empty() || lines.value().ends_with('\n'));
+  std::size_t tabs = 0;
+  for (std::size_t i = 0; i < lines.value().size(); ++i) {
+    const auto byte = static_cast<unsigned char>(lines.value()[i]);
+    if (byte == '\n') {
+      TAVRIK_FUZZ_CHECK(tabs == 3);
+      tabs = 0;
+      continue;
+    }
+    if (byte == '\t') ++tabs;
+    TAVRIK_FUZZ_CHECK((byte >= 0x20 && byte != 0x7f) || byte == '\t');
+  }
+  const std::string_view text = lines.value();
+  TAVRIK_FUZZ_CHECK(text.find("\xc2\x85") == std::string_view::npos);
+  TAVRIK_FUZZ_CHECK(text.find("\xe2\x80\xa8") == std::string_view::npos);
+  TAVRIK_FUZZ_CHECK(text.find("\xe2\x80\xa9") == std::string_view::npos);
+  TAVRIK_FUZZ_CHECK(tavrik::is_valid_utf8(text));
+}
+
 void check_target_failure(std::string_view body, const Error& error) {
   if (error.message() == "inspector /json was not valid JSON") {
     TAVRIK_FUZZ_CHECK(error.causes().size() == 1);
@@ -131,9 +226,23 @@ void check_target_failure(std::string_view body, const Error& error) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view stream = tavrik::fuzz::as_text(data, size);
   TAVRIK_FUZZ_CHECK(tavrik::is_valid_utf8(stream) == decodes_as_utf8(stream));
-  const std::string_view response = as_received(stream);
+  std::string_view response = as_received(stream);
 
   auto body = tavrik::check_response(response);
+  // A chunked answer is judged by its head and its joined data.
+  std::string joined;
+  if (const auto end = response.find(header_end);
+      end != std::string_view::npos && tavrik::head_announces_chunked(response.substr(0, end))) {
+    check_chunked(response, end, size > 0 ? data[0] * 131u : 0, body);
+    auto decoded = tavrik::decode_chunked_body(response.substr(end + header_end.size()),
+                                               tavrik::response_size_limit);
+    if (!decoded) {
+      check_report(std::move(body).error());
+      return 0;
+    }
+    joined = std::string(response.substr(0, end + header_end.size())) + decoded.value();
+    response = joined;
+  }
   if (!body) {
     check_response_failure(response, body.error());
     check_report(std::move(body).error());
@@ -146,6 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view first_line = response.substr(0, std::min(end, response.find('\n')));
   TAVRIK_FUZZ_CHECK(first_line.find("200") != std::string_view::npos);
 
+  check_target_lines(body.value());
   auto target = tavrik::choose_target(body.value());
   // No raw NUL may stand anywhere in JSON text: not between tokens, not inside a string.
   if (body.value().find('\0') != std::string::npos) {

@@ -319,6 +319,55 @@ TEST(HostileInspector, AResponseOfExactlyTheLimitIsReadAndOneByteMoreIsNot) {
   });
 }
 
+std::string hex(std::size_t n) {
+  char text[20];
+  std::snprintf(text, sizeof text, "%zx", n);
+  return text;
+}
+
+// Chunked answers that never end, lie about their sizes or break the framing: each fails its
+// attempt like a malformed answer, within the same limit, and is tried again.
+TEST(HostileInspector, ChunksThatLieOrNeverEnd) {
+  const std::string chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+  const std::string limit_error = "inspector response exceeds 67108864 bytes";
+  const std::string malformed = "malformed chunked body from inspector";
+  play_all({
+      // 70 MB of 4 KiB chunks with no last chunk: refused at the limit, not kept forever. (The
+      // decoding of tiny chunks is covered by the unit and fuzz tests; here they would only make
+      // the sanitizer build too slow to see a second attempt.)
+      failure("endless chunks",
+              {testing::read_request(), testing::send(chunked),
+               testing::send_filler(70'000'000, "1000\r\n" + std::string(4096, 'x') + "\r\n"),
+               testing::hold_open()},
+              one_cause(limit_error), Attempts::until_deadline),
+      // A chunk that could never fit is refused as soon as its size line is read.
+      failure("a chunk larger than the limit", answer(chunked + "4000001\r\n[", false),
+              one_cause(limit_error), Attempts::until_deadline),
+      failure("a size beyond any integer", answer(chunked + std::string(40, 'F') + "\r\n", false),
+              one_cause(limit_error), Attempts::until_deadline),
+      // A chunk longer than it said: the framing breaks where its CR LF should stand.
+      failure("a chunk longer than announced", answer(chunked + "2\r\n[]]\r\n0\r\n\r\n", false),
+              two_causes(malformed, "chunk data is not followed by CR LF at byte 5 of the body"),
+              Attempts::until_deadline),
+      failure("closed before the last chunk", answer(chunked + "2\r\n[]\r\n", true),
+              two_causes(malformed, "the body ends before the last chunk"),
+              Attempts::until_deadline),
+      // Framing in order, but the joined data is no JSON: final at once, as for a plain body.
+      failure("chunks of invalid JSON", answer(chunked + "1\r\n[\r\n0\r\n\r\n", false),
+              two_causes(not_json,
+                         "[json.exception.parse_error.101] parse error at line 1, column 2: "
+                         "syntax error while parsing value - unexpected end of input; expected "
+                         "'[', '{', or a literal"),
+              Attempts::one),
+      // Beside them, the same framing done right, the connection held open after it.
+      success("valid chunks",
+              answer(chunked + "1\r\n[\r\n" + hex(targets.size() - 1) + "\r\n" + targets.substr(1) +
+                         "\r\n0\r\n\r\n",
+                     false),
+              "127.0.0.1:9229/abc"),
+  });
+}
+
 TEST(HostileInspector, DeeplyNestedJson) {
   const std::string closed = std::string(500'000, '[') + std::string(500'000, ']');
   const std::string open = std::string(500'000, '[');

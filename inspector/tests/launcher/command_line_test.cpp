@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace tavrik {
 namespace {
 
@@ -11,6 +13,8 @@ TEST(CommandLine, Table) {
     bool usage_error;
     bool print_url_only;
     std::string address;
+    bool list_targets = false;
+    std::optional<std::string> target = std::nullopt;
   };
   const Case cases[] = {
       {{}, true, false, ""},
@@ -34,6 +38,22 @@ TEST(CommandLine, Table) {
       {{"a:1", "b:2", "--print-url"}, false, true, "a:1"},
       // The address text is kept as typed.
       {{" 127.0.0.1:9229 "}, false, false, " 127.0.0.1:9229 "},
+      // --list-targets, exactly so, anywhere; with --print-url too.
+      {{"h:1", "--list-targets"}, false, false, "h:1", true},
+      {{"--list-targets", "--print-url", "h:1"}, false, true, "h:1", true},
+      {{"--list-targets"}, true, false, ""},
+      {{"--list-targets=1", "--LIST-TARGETS", "h:1"}, false, false, "h:1", false},
+      // --target=VALUE: everything after the first "=", kept as typed; the last one counts.
+      {{"--target=abc", "h:1"}, false, false, "h:1", false, "abc"},
+      {{"h:1", "--target=a=b c"}, false, false, "h:1", false, "a=b c"},
+      {{"--target=a", "h:1", "--target=b"}, false, false, "h:1", false, "b"},
+      {{"--target=", "h:1"}, false, false, "h:1"},                // empty: no choice
+      {{"--target=a", "--target=", "h:1"}, false, false, "h:1"},  // and it undoes an earlier one
+      {{"--target=--print-url", "h:1"}, false, false, "h:1", false, "--print-url"},
+      // A bare --target is an unknown option: the next word is not its value but the address.
+      {{"--target", "abc", "h:1"}, false, false, "abc"},
+      {{"--TARGET=x", "--targets=x", "-target=x"}, false, false, "-target=x"},
+      {{"--target=x"}, true, false, ""},
   };
   for (const auto& c : cases) {
     const auto result = parse_command_line(c.arguments);
@@ -47,6 +67,8 @@ TEST(CommandLine, Table) {
     }
     EXPECT_EQ(result.value().print_url_only, c.print_url_only);
     EXPECT_EQ(result.value().inspector_address, c.address);
+    EXPECT_EQ(result.value().list_targets, c.list_targets);
+    EXPECT_EQ(result.value().target.value, c.target);
   }
 }
 

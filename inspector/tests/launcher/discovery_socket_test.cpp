@@ -71,6 +71,120 @@ TEST(DiscoveryOverSockets, AHeldOpenAnswerWithoutContentLengthMeetsTheReceiveTim
   EXPECT_GE(waited, 2900ms);  // the time-out is 3000 ms of silence
 }
 
+std::string request(const std::string& version, const std::string& address) {
+  return "GET /json " + version + "\r\nHost: " + address +
+         "\r\nAccept: application/json\r\nConnection: close\r\n\r\n";
+}
+
+TEST(DiscoveryOverSockets, AChromiumLikePeerIsAskedAgainAsHttp11InTheSameAttempt) {
+  // Closes on HTTP/1.0 without a byte; answers HTTP/1.1 with a Content-Length and keeps the
+  // connection open, in small pieces.
+  auto script = in_pieces(testing::http_answer("HTTP/1.1 200 OK", targets), 7);
+  script.insert(script.begin() + 1, testing::close_if_request_has("HTTP/1.0"));
+  script.push_back(testing::hold_open());
+  ScriptedInspector inspector(script);
+  const auto body = fetch_targets_once(inspector.address());
+  ASSERT_TRUE(body.ok()) << format_error_report(body.error());
+  EXPECT_EQ(body.value(), targets);
+  const auto requests = inspector.requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0], request("HTTP/1.0", inspector.address()));
+  EXPECT_EQ(requests[1], request("HTTP/1.1", inspector.address()));
+}
+
+TEST(DiscoveryOverSockets, OnlyAnAnswerOfNoBytesAtAllIsAskedAgain) {
+  struct Case {
+    std::vector<testing::ScriptStep> script;
+    int connections;
+    std::string error;  // empty for a success
+  };
+  const std::vector<Case> cases = {
+      // Silent on both: the attempt fails as an empty answer always did.
+      {{testing::read_request(), testing::close_now()},
+       2,
+       "malformed HTTP response from inspector"},
+      // Any answer to HTTP/1.0, even a useless one, is judged as it is.
+      {{testing::read_request(), testing::send("H"), testing::close_now()},
+       1,
+       "malformed HTTP response from inspector"},
+      {{testing::read_request(), testing::send("HTTP/1.1 404 Not Found\r\n\r\n")},
+       1,
+       "inspector returned non-200: HTTP/1.1 404 Not Found"},
+      // The second answer is judged by the same rules.
+      {{testing::read_request(), testing::close_if_request_has("HTTP/1.0"),
+        testing::send("HTTP/1.1 404 Not Found\r\n\r\n")},
+       2,
+       "inspector returned non-200: HTTP/1.1 404 Not Found"},
+      {{testing::read_request(), testing::close_if_request_has("HTTP/1.0"),
+        testing::send(testing::http_answer("HTTP/1.1 200 OK", targets, false)),
+        testing::close_now()},
+       2,
+       ""},
+  };
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(i);
+    ScriptedInspector inspector(cases[i].script);
+    const auto body = fetch_targets_once(inspector.address());
+    EXPECT_EQ(inspector.connections(), cases[i].connections);
+    if (cases[i].error.empty()) {
+      ASSERT_TRUE(body.ok()) << format_error_report(body.error());
+      EXPECT_EQ(body.value(), targets);
+    } else {
+      ASSERT_FALSE(body.ok());
+      EXPECT_EQ(body.error().message(), cases[i].error);
+    }
+  }
+}
+
+TEST(DiscoveryOverSockets, AChunkedAnswerEndsAtItsLastChunkThoughThePeerKeepsTheConnection) {
+  // A character split between two chunks, an extension, a trailer, then junk and an open line.
+  const std::string body = R"([{"title":"—","webSocketDebuggerUrl":"ws://h/x"}])";
+  const auto dash = body.find("\xe2\x80\x94");
+  const auto hex = [](std::size_t n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%zx", n);
+    return std::string(text);
+  };
+  const std::string chunks = hex(dash + 1) + ";a=b\r\n" + body.substr(0, dash + 1) + "\r\n" +
+                             hex(body.size() - dash - 1) + "\r\n" + body.substr(dash + 1) +
+                             "\r\n0\r\nX-Trailer: y\r\n\r\n";
+  auto script = in_pieces(
+      "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nContent-Length: 3\r\n\r\n" + chunks, 5);
+  script.push_back(testing::send("HTTP/1.1 200 OK\r\n"));
+  script.push_back(testing::hold_open());
+  ScriptedInspector inspector(script);
+  const auto url = discover_ws_url(inspector.address());
+  ASSERT_TRUE(url.ok()) << format_error_report(url.error());
+  EXPECT_EQ(url.value(), "ws://h/x");
+  EXPECT_EQ(inspector.connections(), 1);
+}
+
+TEST(DiscoveryOverSockets, TheSelectorChoosesAmongSeveralTargets) {
+  const std::string several =
+      R"([{"id":"A","type":"page","title":"first","url":"https://a/","webSocketDebuggerUrl":"ws://h/A"},)"
+      R"({"id":"B","type":"worker","title":"second","url":"https://b/w.js","webSocketDebuggerUrl":"ws://h/B"}])";
+  ScriptedInspector inspector({testing::read_request(),
+                               testing::send(testing::http_answer("HTTP/1.0 200 OK", several)),
+                               testing::hold_open()});
+  const std::pair<TargetSelector, std::string> cases[] = {
+      {{}, "ws://h/A"}, {{"B"}, "ws://h/B"}, {{"w.js"}, "ws://h/B"}, {{"first"}, "ws://h/A"}};
+  for (const auto& [selector, url] : cases) {
+    const auto chosen = discover_ws_url(inspector.address(), selector);
+    ASSERT_TRUE(chosen.ok()) << format_error_report(chosen.error());
+    EXPECT_EQ(chosen.value(), url);
+  }
+  const auto lines = discover_target_lines(inspector.address());
+  ASSERT_TRUE(lines.ok()) << format_error_report(lines.error());
+  EXPECT_EQ(lines.value(), "A\tpage\tfirst\thttps://a/\nB\tworker\tsecond\thttps://b/w.js\n");
+  // No match is final at once: one more connection, not a retry until the deadline.
+  const int before = inspector.connections();
+  const auto none = discover_ws_url(inspector.address(), TargetSelector{"C"});
+  ASSERT_FALSE(none.ok());
+  EXPECT_EQ(none.error().message(),
+            "failed to read inspector targets from http://" + inspector.address() + "/json");
+  EXPECT_EQ(inspector.connections(), before + 1);
+}
+
 TEST(DiscoveryOverSockets, AnInspectorThatStartsLateIsFoundWithoutAnyMessage) {
   ScriptedInspector inspector(
       {testing::read_request(), testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))},

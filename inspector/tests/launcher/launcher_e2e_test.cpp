@@ -42,8 +42,12 @@ std::unique_ptr<ScriptedInspector> answering(const std::string& answer) {
 }
 
 TEST(LauncherEndToEnd, UsageErrors) {
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {}, {"--print-url"}, {"--help"}, {"--", "--print-url"}}) {
+  for (const auto& arguments :
+       std::vector<std::vector<std::string>>{{},
+                                             {"--print-url"},
+                                             {"--help"},
+                                             {"--", "--print-url"},
+                                             {"--list-targets", "--target=x"}}) {
     const auto run = run_program(binary, arguments);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, usage_report);
@@ -111,6 +115,107 @@ TEST(LauncherEndToEnd, AMissingTargetIsFinalAtOnceAndQuotesTheBody) {
                          "/json\n\nCaused by:\n    no webSocketDebuggerUrl in inspector /json: "
                          "[{\"id\":\"x\"},\n     {\"webSocketDebuggerUrl\":\"ws://h/1\"}]\n");
   EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(inspector->connections(), 1);
+}
+
+// As Chromium lists its targets: a page held by another debugger has no webSocketDebuggerUrl.
+const std::string several_targets =
+    R"([{"id":"P1","type":"page","title":"Tab\tone\n","url":"https://a.test/",)"
+    R"("webSocketDebuggerUrl":"ws://127.0.0.1:9222/devtools/page/P1"},)"
+    R"({"id":"HELD","type":"page","title":"held","url":"https://held.test/"},)"
+    R"({"id":"SW","type":"service_worker","title":"Service Worker","url":"https://a.test/sw.js",)"
+    R"("webSocketDebuggerUrl":"ws://127.0.0.1:9222/devtools/page/SW"}])";
+const std::string several_lines =
+    "P1\tpage\tTab\\tone\\n\thttps://a.test/\n"
+    "SW\tservice_worker\tService Worker\thttps://a.test/sw.js\n";
+
+TEST(LauncherEndToEnd, ListTargets) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", several_targets));
+  auto empty = answering(testing::http_answer("HTTP/1.0 200 OK", R"([{"id":"HELD"}])"));
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string out;
+  };
+  const Case cases[] = {
+      {{"--list-targets", inspector->address()}, several_lines},
+      // --list-targets wins over --print-url: only the list, and no window either way.
+      {{inspector->address(), "--print-url", "--list-targets"}, several_lines},
+      // With --target only the line of the target it would choose.
+      {{"--list-targets", "--target=sw.js", inspector->address()},
+       "SW\tservice_worker\tService Worker\thttps://a.test/sw.js\n"},
+      // No target to offer: nothing at all, and still a success.
+      {{"--list-targets", empty->address()}, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    const auto run = run_program(binary, c.arguments, without_override());
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.exit_code, 0);
+  }
+}
+
+TEST(LauncherEndToEnd, TheTargetOptionChoosesWhatIsPrintedAndOpened) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", several_targets));
+  const auto run =
+      run_program(binary, {"--print-url", "--target=SW", inspector->address()}, without_override());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9222/devtools/page/SW",
+                                   "http://devtools.localhost/js_app.html?ws=127.0.0.1:9222/"
+                                   "devtools/page/SW&experiments=true&v8only=true"));
+}
+
+TEST(LauncherEndToEnd, NoMatchingTargetIsFinalAtOnceAndListsTheTargetsOffered) {
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", several_targets));
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"--print-url", "--target=held", inspector->address()},
+           {"--list-targets", "--target=held", inspector->address()}}) {
+    SCOPED_TRACE(::testing::PrintToString(arguments));
+    const int before = inspector->connections();
+    const auto run = run_program(binary, arguments);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" +
+                           inspector->address() +
+                           "/json\n\nCaused by:\n"
+                           "    no target with the id held or with held in its title or url; "
+                           "targets offered (id, type, title, url):\n"
+                           "    P1\tpage\tTab\\tone\\n\thttps://a.test/\n"
+                           "    SW\tservice_worker\tService Worker\thttps://a.test/sw.js\n");
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(inspector->connections(), before + 1);
+  }
+}
+
+TEST(LauncherEndToEnd, AChromiumLikeInspectorIsFoundOverHttp11) {
+  auto script = std::vector{testing::read_request(), testing::close_if_request_has("HTTP/1.0"),
+                            testing::send(testing::http_answer("HTTP/1.1 200 OK", targets)),
+                            testing::hold_open()};
+  ScriptedInspector inspector(script);
+  const auto run = run_program(binary, {"--print-url", inspector.address()}, without_override());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
+                                   "&experiments=true&v8only=true"));
+  EXPECT_EQ(inspector.connections(), 2);
+}
+
+TEST(LauncherEndToEnd, AChunkedAnswer) {
+  auto inspector = answering("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10\r\n" +
+                             targets.substr(0, 16) + "\r\n" +
+                             [] {
+                               char size[16];
+                               std::snprintf(size, sizeof size, "%zx", targets.size() - 16);
+                               return std::string(size);
+                             }() +
+                             "\r\n" + targets.substr(16) + "\r\n0\r\n\r\n");
+  const auto run = run_program(binary, {"--print-url", inspector->address()}, without_override());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
+                                   "&experiments=true&v8only=true"));
   EXPECT_EQ(inspector->connections(), 1);
 }
 
@@ -195,6 +300,25 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
   EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
   EXPECT_LT(run.elapsed,
             2900ms);  // not held up by the receive time-out Node's open connection would cause
+}
+
+TEST(LauncherEndToEnd, ListAndChooseTargetsOfRealNode) {
+  if (std::string(TAVRIK_NODE).empty()) GTEST_SKIP() << "Node.js is not installed";
+  NodeInspector node;
+  const auto listed = run_program(binary, {"--list-targets", node.address()}, without_override());
+  EXPECT_EQ(listed.err, "");
+  ASSERT_EQ(listed.exit_code, 0);
+  std::smatch line;
+  ASSERT_TRUE(std::regex_match(
+      listed.out, line, std::regex("([0-9a-f-]{36})\tnode\t[^\t\n]*node\\[[0-9]+\\]\tfile://\n")))
+      << listed.out;
+  // The listed id chooses that target.
+  const auto chosen = run_program(
+      binary, {"--print-url", "--target=" + line[1].str(), node.address()}, without_override());
+  EXPECT_EQ(chosen.exit_code, 0);
+  EXPECT_TRUE(chosen.out.starts_with("tavrik_inspector: ws target  = " + node.address() + "/" +
+                                     line[1].str() + "\n"))
+      << chosen.out;
 }
 
 TEST(LauncherEndToEnd, WindowModeWithoutADisplayFailsAfterTheThreeLines) {

@@ -65,6 +65,9 @@ ScriptStep pause_for(std::chrono::milliseconds duration) {
 ScriptStep read_request() { return {ScriptStep::Kind::read_request, {}, {}}; }
 ScriptStep hold_open() { return {ScriptStep::Kind::hold, {}, {}}; }
 ScriptStep close_now() { return {ScriptStep::Kind::close, {}, {}}; }
+ScriptStep close_if_request_has(std::string text) {
+  return {ScriptStep::Kind::close_if_request_has, std::move(text), {}};
+}
 ScriptStep send_filler(std::size_t count, std::string pattern) {
   return {ScriptStep::Kind::send_filler, std::move(pattern), {}, count};
 }
@@ -175,6 +178,10 @@ void ScriptedInspector::play(int fd) {
       case ScriptStep::Kind::hold:
         while (!stopping_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         break;
+      case ScriptStep::Kind::close_if_request_has:
+        if (request.find(step.bytes) == std::string::npos) break;
+        ::close(fd);
+        return;
       case ScriptStep::Kind::close:
         ::close(fd);
         return;

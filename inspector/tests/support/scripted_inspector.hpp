@@ -15,9 +15,9 @@
 namespace tavrik::testing {
 
 struct ScriptStep {
-  enum class Kind { send, pause, close, hold, read_request, send_filler };
+  enum class Kind { send, pause, close, hold, read_request, send_filler, close_if_request_has };
   Kind kind = Kind::send;
-  std::string bytes;                     // for send; the repeated pattern for send_filler
+  std::string bytes;  // for send; the pattern for send_filler; the text for close_if_request_has
   std::chrono::milliseconds duration{};  // for pause
   std::size_t count = 0;                 // for send_filler: how many bytes in all
 };
@@ -28,6 +28,9 @@ ScriptStep pause_for(std::chrono::milliseconds duration);
 ScriptStep read_request();  // reads until the blank line that ends the request head
 ScriptStep hold_open();  // keeps the connection open, reading nothing more, until the server stops
 ScriptStep close_now();
+// Closes without a byte when the request read so far contains `text` (as Chromium's inspector
+// does with "HTTP/1.0"); otherwise the script goes on.
+ScriptStep close_if_request_has(std::string text);
 // `count` bytes of `pattern` repeated, generated while sending: an answer of any size without
 // holding it in memory. Stops early when the peer goes away.
 ScriptStep send_filler(std::size_t count, std::string pattern = "x");

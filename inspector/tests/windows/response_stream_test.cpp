@@ -42,6 +42,50 @@ TEST(ConstantStream, ReadsTheBytesThemselvesInAnyPieces) {
   EXPECT_EQ(got, 0u);
 }
 
+// The usual IStream::Read convention: S_OK whenever a byte came, S_FALSE only at the end with
+// none. A reader that stops at S_FALSE would otherwise drop a short last piece.
+TEST(ConstantStream, ReadSaysFalseOnlyAtTheEndWithNothingRead) {
+  struct Case {
+    std::int64_t at;
+    ULONG wanted;
+    HRESULT result;
+    ULONG got;
+  };
+  const std::vector<Case> cases = {
+      {0, 4, S_OK, 4},      // a whole piece
+      {8, 4, S_OK, 2},      // the short last piece
+      {0, 100, S_OK, 10},   // all of it in one short read
+      {9, 1, S_OK, 1},      // the last byte
+      {10, 4, S_FALSE, 0},  // the end
+      {50, 4, S_FALSE, 0},  // past the end
+      {3, 0, S_OK, 0},      // nothing asked for
+      {10, 0, S_OK, 0},     // nothing asked for, at the end
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "at " << c.at << ", " << c.wanted << " wanted");
+    StreamPtr stream(new_constant_stream(body));
+    LARGE_INTEGER move{};
+    move.QuadPart = c.at;
+    ASSERT_EQ(stream->Seek(move, STREAM_SEEK_SET, nullptr), S_OK);
+    char buffer[100];
+    ULONG got = 12345;
+    EXPECT_EQ(stream->Read(buffer, c.wanted, &got), c.result);
+    EXPECT_EQ(got, c.got);
+  }
+
+  // A reader that stops at the first S_FALSE still gets every byte.
+  StreamPtr stream(new_constant_stream(body));
+  std::string out;
+  char buffer[4];
+  for (;;) {
+    ULONG got = 0;
+    const HRESULT result = stream->Read(buffer, sizeof buffer, &got);
+    out.append(buffer, got);
+    if (result != S_OK) break;
+  }
+  EXPECT_EQ(out, "0123456789");
+}
+
 TEST(ConstantStream, SeekStatAndCloneFollowThePosition) {
   StreamPtr stream(new_constant_stream(body));
   ULARGE_INTEGER at{};

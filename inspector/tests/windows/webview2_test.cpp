@@ -1,9 +1,13 @@
-// The WebView2 host in this process against the stand-in loader (helpers/fake_webview2_loader):
-// the order of calls, the requests answered from the protocol handler through our stream, and
+// The WebView2 host in this process against the stand-in loader (helpers/fake_webview2_loader)
+// beside a stand-in .exe path: the order of calls, the filter that reaches workers where the
+// runtime offers it, the requests answered from the protocol handler through our stream, and
 // every failure on the way turned into an error with its cause.
+#include "webview2.hpp"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 
 #include "bundle.hpp"
 #include "devtools_protocol.hpp"
@@ -35,8 +39,6 @@ F exported(HMODULE module, const char* name) {
 class WebView2Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Where the host's LoadLibraryW("WebView2Loader.dll") finds the stand-in.
-    ASSERT_TRUE(SetDllDirectoryW((testing::test_program_folder() + L"fake_webview2").c_str()));
     auto created_loop = platform().create_event_loop();
     ASSERT_TRUE(created_loop);
     loop = std::move(created_loop).value();
@@ -59,8 +61,12 @@ class WebView2Test : public ::testing::Test {
   Result<std::unique_ptr<WebView>> build(const wchar_t* scenario, const std::string& url) {
     SetEnvironmentVariableW(L"TAVRIK_FAKE_WEBVIEW2", scenario);
     if (fake().clear != nullptr) fake().clear();
-    return platform().build_webview(
-        *window, {std::string(devtools_scheme_name), handle_devtools_request, url});
+    // The stand-in loader stands beside this .exe path, as a user would put the real one.
+    const win32::HostPlaces places{
+        testing::test_program_folder() + L"fake_webview2\\tavrik_inspector.exe",
+        testing::test_program_folder() + L"local_app_data"};
+    return win32::build_webview_at(
+        *window, {std::string(devtools_scheme_name), handle_devtools_request, url}, places);
   }
 
   Fake fake() {
@@ -103,36 +109,51 @@ class WebView2Test : public ::testing::Test {
 
 TEST_F(WebView2Test, BuildsInOrderAndAnswersTheDevtoolsOriginFromTheHandler) {
   int width = 700;
-  for (const wchar_t* scenario : {L"ok", L"sync"}) {
-    SCOPED_TRACE(::testing::PrintToString(std::wstring(scenario)));
-    auto built = build(scenario, address);
+  const std::string origin = "http://devtools.localhost";
+  const std::string worker = origin + "/entrypoints/formatter_worker/formatter_worker.js";
+  const auto size_of = [](const char* path) {
+    const auto size = std::to_string(find_asset(path)->data.size());
+    return size + " stat=" + size;
+  };
+  struct Case {
+    const wchar_t* scenario;
+    std::string filter;  // the filter the host adds
+    std::string worker;  // what became of a shared worker's request
+  };
+  const std::string worker_answered =
+      "response " + worker + " 200 OK|Content-Type: text/javascript; charset=utf-8|" +
+      size_of("entrypoints/formatter_worker/formatter_worker.js") + "\n";
+  const std::vector<Case> cases = {
+      // A current runtime: the filter with request source kinds, which reaches the worker.
+      {L"ok", "filter http://devtools.* 0 sources=0xFFFFFFFF\n", worker_answered},
+      {L"sync", "filter http://devtools.* 0 sources=0xFFFFFFFF\n", worker_answered},
+      // A runtime without ICoreWebView2_22: the deprecated filter, documents only.
+      {L"old-runtime", "filter http://devtools.* 0\n",
+       "request " + worker + " outside every filter\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(c.scenario)));
+    auto built = build(c.scenario, address);
     ASSERT_TRUE(built) << built.error().message();
     view = std::move(built).value();
     ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
 
     RECT client{};
     GetClientRect(handle, &client);
-    const std::string origin = "http://devtools.localhost";
-    const auto size_of = [](const char* path) {
-      const auto size = std::to_string(find_asset(path)->data.size());
-      return size + " stat=" + size;
-    };
     EXPECT_EQ(
         log(),
         "environment browser-folder=- user-data=- options=- windows=" + title + "\n" +
             "controller parent=" + title + " visible=1\n" +  //
             "bounds 0 0 " + std::to_string(client.right) + " " + std::to_string(client.bottom) +
-            "\n" +  //
-            "handler added\n"
-            "filter http://devtools.* 0\n"
-            "navigate " +
-            address + "\n" + "response " + address +
+            "\n" +                          //
+            "handler added\n" + c.filter +  //
+            "navigate " + address + "\n" + "response " + address +
             " 200 OK|Content-Type: text/html; charset=utf-8|" + size_of("js_app.html") + "\n" +
             "response " + origin +
             "/entrypoints/js_app/js_app.js 200 OK|Content-Type: text/javascript; charset=utf-8|" +
             size_of("entrypoints/js_app/js_app.js") + "\n" + "response " + origin +
-            "/no/such/file.js 404 Not Found|Content-Type: text/plain; charset=utf-8|9 stat=9\n"
-            "loaded\n");
+            "/no/such/file.js 404 Not Found|Content-Type: text/plain; charset=utf-8|9 stat=9\n" +
+            c.worker + "loaded\n");
     const auto& page = find_asset("js_app.html")->data;
     EXPECT_EQ(body(0), std::string(page.begin(), page.end()));
     EXPECT_EQ(body(2), "Not Found");
@@ -148,6 +169,29 @@ TEST_F(WebView2Test, BuildsInOrderAndAnswersTheDevtoolsOriginFromTheHandler) {
     view.reset();
     EXPECT_TRUE(log().ends_with("handler removed 7\nclose\n")) << log();
   }
+}
+
+// The slot of a virtual method, from GCC's pointer to member (the Itanium C++ ABI keeps one plus
+// the byte offset into the vtable), so that a miscounted interface shows here and not as a call
+// into the wrong method of the real runtime.
+template <typename Method>
+std::ptrdiff_t slot_of(Method method) {
+  std::ptrdiff_t words[2];
+  static_assert(sizeof method == sizeof words);
+  std::memcpy(words, &method, sizeof words);
+  return (words[0] - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
+}
+
+TEST(WebView2Declarations, TheMethodsCalledSitInThePublishedSlots) {
+  using namespace webview2;
+  EXPECT_EQ(slot_of(&ICoreWebView2::Navigate), 5);
+  EXPECT_EQ(slot_of(&ICoreWebView2::add_WebResourceRequested), 55);
+  EXPECT_EQ(slot_of(&ICoreWebView2::AddWebResourceRequestedFilter), 57);
+  EXPECT_EQ(slot_of(&ICoreWebView2::remove_WindowCloseRequested), 60);  // the last of version 1
+  EXPECT_EQ(slot_of(&ICoreWebView2_22::AddWebResourceRequestedFilterWithRequestSourceKinds), 123);
+  EXPECT_EQ(slot_of(&ICoreWebView2Controller::put_Bounds), 6);
+  EXPECT_EQ(slot_of(&ICoreWebView2Controller::get_CoreWebView2), 25);
+  EXPECT_EQ(slot_of(&ICoreWebView2Environment::CreateWebResourceResponse), 4);
 }
 
 TEST_F(WebView2Test, EveryFailureOnTheWayIsAnErrorWithItsCause) {

@@ -50,8 +50,7 @@ Status write_console(HANDLE handle, std::string_view bytes) {
     std::wstring_view rest = text;
     while (!rest.empty()) {
       DWORD written = 0;
-      if (!WriteConsoleW(handle, rest.data(), static_cast<DWORD>(rest.size()), &written,
-                         nullptr)) {
+      if (!WriteConsoleW(handle, rest.data(), static_cast<DWORD>(rest.size()), &written, nullptr)) {
         return last_error();
       }
       if (written == 0) return Error("failed to write whole buffer");
@@ -122,9 +121,12 @@ Status write_stdout(std::string_view bytes) { return write_standard(STD_OUTPUT_H
 void write_stderr(std::string_view bytes) { (void)write_standard(STD_ERROR_HANDLE, bytes); }
 
 void prepare() {
-  // DLLs loaded by name (the WebView2 loader) are looked for beside the .exe, in the system
-  // folders and on PATH, but never in whatever the current folder happens to be.
-  SetDllDirectoryW(L"");
+  // DLLs are loaded from the .exe's folder and System32 only (the WebView2 runtime's engine by
+  // its absolute path), never from the current folder or PATH, where anyone may put one.
+  if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_APPLICATION_DIR |
+                                LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    SetDllDirectoryW(L"");  // at least not the current folder
+  }
 }
 
 void exit_process(int code) {

@@ -58,7 +58,9 @@ class ConstantStream final : public IStream {
     const auto count = static_cast<ULONG>(end - at);
     if (count != 0) std::memcpy(buffer, bytes_.data() + at, count);
     if (read != nullptr) *read = count;
-    return count == wanted ? S_OK : S_FALSE;
+    // S_FALSE only for the end with nothing read: a reader that stops at S_FALSE must not lose
+    // the last piece of the body.
+    return count != 0 || wanted == 0 ? S_OK : S_FALSE;
   }
 
   HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG* written) override {

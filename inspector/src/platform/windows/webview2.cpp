@@ -1,7 +1,9 @@
-// The web view on Edge WebView2: the loader DLL found at run time, the environment and the
-// controller created on the window, and every request under the custom protocol's origin
-// answered from the protocol handler.
+// The web view on Edge WebView2: the installed runtime found and called directly (or a loader DLL
+// the user put beside the .exe), the environment and the controller created on the window, and
+// every request under the custom protocol's origin answered from the protocol handler.
 #include "webview2.hpp"
+
+#include <shlobj.h>
 
 #include <atomic>
 #include <chrono>
@@ -10,6 +12,7 @@
 
 #include "platform/net.hpp"
 #include "response_stream.hpp"
+#include "webview2_runtime.hpp"
 #include "win32_text.hpp"
 #include "win32_window.hpp"
 
@@ -180,6 +183,28 @@ class ResourceRequested final : public ComObject<ICoreWebView2WebResourceRequest
   ComPtr<ICoreWebView2Environment> environment_;
 };
 
+// The runtime's engine DLL, freed with the last of its objects only when it says it can go: a
+// thread or a callback of its own may still be running.
+class EngineModule {
+ public:
+  EngineModule() = default;
+  EngineModule(const EngineModule&) = delete;
+  EngineModule& operator=(const EngineModule&) = delete;
+  ~EngineModule() {
+    if (module_ == nullptr) return;
+    using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+    const FARPROC found = GetProcAddress(module_, "DllCanUnloadNow");
+    if (found == nullptr) return;
+    if (reinterpret_cast<CanUnloadNow>(reinterpret_cast<void (*)()>(found))() == S_OK) {
+      FreeLibrary(module_);
+    }
+  }
+  void hold(HMODULE module) { module_ = module; }
+
+ private:
+  HMODULE module_ = nullptr;
+};
+
 // The web view: kept sized to the window's client area and focused with it.
 class WebView2View final : public WebView, public WindowContent {
  public:
@@ -201,6 +226,7 @@ class WebView2View final : public WebView, public WindowContent {
   }
   void window_gone() override { window_ = nullptr; }
 
+  EngineModule engine_;  // first, so that it goes after every object of the runtime
   Win32Window* window_;
   ComPtr<ICoreWebView2Environment> environment_;
   ComPtr<ICoreWebView2Controller> controller_;
@@ -244,9 +270,105 @@ Error wait_error(Wait wait, const char* what) {
                " was created");
 }
 
+Error last_error_text() { return Error(net::system_error_text(static_cast<int>(GetLastError()))); }
+
+template <typename Function>
+Function exported_function(HMODULE module, const char* name) {
+  // Through the generic function type, which GCC accepts as a go-between for any other.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// Starts creating the environment: through WebView2Loader.dll when the user put one beside the
+// .exe, otherwise through the engine of the runtime found on this machine. The handler is called
+// later, from the window's messages. The value is what the creating call returned.
+Result<HRESULT> start_environment(
+    const HostPlaces& places, WebView2View& view,
+    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* completed) {
+  const std::wstring exe_folder = places.exe_path.substr(0, places.exe_path.find_last_of(L'\\'));
+  const std::wstring loader_path = exe_folder + L"\\" + loader_dll_name;
+  const DWORD loader_attributes = GetFileAttributesW(loader_path.c_str());
+  const bool use_loader = loader_attributes != INVALID_FILE_ATTRIBUTES &&
+                          (loader_attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+
+  std::optional<webview2::Runtime> runtime;
+  if (!use_loader) {
+    auto found =
+        webview2::find_runtime(webview2::RuntimeSettings::from_environment(), places.exe_path);
+    if (!found) return std::move(found).error();
+    runtime = std::move(found).value();
+  }
+
+  std::wstring from_environment(32768, L'\0');
+  from_environment.resize(GetEnvironmentVariableW(L"WEBVIEW2_USER_DATA_FOLDER",
+                                                  from_environment.data(),
+                                                  static_cast<DWORD>(from_environment.size())));
+  auto user_data =
+      webview2::choose_user_data_folder(places.exe_path, from_environment, places.local_app_data);
+  if (!user_data) return std::move(user_data).error();
+
+  // Dependencies of either DLL come from its own folder and the system's, never from PATH or
+  // the current folder.
+  constexpr DWORD search = LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS;
+  if (use_loader) {
+    // Kept for the rest of the process, as the loader's objects are.
+    const HMODULE loader = LoadLibraryExW(loader_path.c_str(), nullptr, search);
+    if (loader == nullptr) {
+      return last_error_text().context("load " + tavrik::win32::to_utf8_lossy(loader_path));
+    }
+    const auto create = exported_function<CreateCoreWebView2EnvironmentWithOptionsFunction>(
+        loader, create_environment_export);
+    if (create == nullptr) {
+      return last_error_text().context(std::string("find ") + create_environment_export + " in " +
+                                       tavrik::win32::to_utf8_lossy(loader_path));
+    }
+    // The loader applies its own default beside the .exe; only a fallback is named.
+    const wchar_t* folder = user_data.value().is_default ? nullptr : user_data.value().path.c_str();
+    return create(nullptr, folder, nullptr, completed);
+  }
+
+  const std::string engine_text = tavrik::win32::to_utf8_lossy(runtime->engine_path);
+  const HMODULE engine = LoadLibraryExW(runtime->engine_path.c_str(), nullptr, search);
+  if (engine == nullptr) {
+    return last_error_text().context("load " + engine_text);
+  }
+  view.engine_.hold(engine);
+  const auto create = exported_function<CreateWebViewEnvironmentWithOptionsInternalFunction>(
+      engine, create_engine_environment_export);
+  if (create == nullptr) {
+    return last_error_text().context(std::string("find ") + create_engine_environment_export +
+                                     " in " + engine_text);
+  }
+  return create(TRUE, runtime->kind, user_data.value().path.c_str(), nullptr, completed);
+}
+
 }  // namespace
 
+HostPlaces HostPlaces::of_this_process() {
+  HostPlaces places;
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  places.exe_path = std::move(path);
+  wchar_t* local = nullptr;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local))) {
+    places.local_app_data = local;
+  }
+  CoTaskMemFree(local);
+  return places;
+}
+
 Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOptions& options) {
+  return build_webview_at(window, options, HostPlaces::of_this_process());
+}
+
+Result<std::unique_ptr<WebView>> build_webview_at(Window& window, const WebViewOptions& options,
+                                                  const HostPlaces& places) {
   auto* host = dynamic_cast<Win32Window*>(&window);
   if (host == nullptr || host->handle() == nullptr) {
     return Error("the web view needs a window of the Win32 shell");
@@ -262,31 +384,16 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   HRESULT result = OleInitialize(nullptr);
   if (FAILED(result)) return Error(hresult_text(result)).context("initialise COM");
 
-  // Found beside the .exe or on the search path, and never unloaded: the runtime's objects
-  // stay for the rest of the process.
-  const HMODULE loader = LoadLibraryW(loader_dll_name);
-  if (loader == nullptr) {
-    return Error(net::system_error_text(static_cast<int>(GetLastError())))
-        .context("load WebView2Loader.dll");
-  }
-  const FARPROC found = GetProcAddress(loader, create_environment_export);
-  if (found == nullptr) {
-    return Error(net::system_error_text(static_cast<int>(GetLastError())))
-        .context(std::string("find ") + create_environment_export + " in WebView2Loader.dll");
-  }
-  // Through the generic function type, which GCC accepts as a go-between for any other.
-  const auto create_environment =
-      reinterpret_cast<CreateCoreWebView2EnvironmentWithOptionsFunction>(
-          reinterpret_cast<void (*)()>(found));
-
   auto view = std::make_unique<WebView2View>(*host);
   auto creation = std::make_shared<Creation>();
   const auto deadline = std::chrono::steady_clock::now() + creation_time_limit;
 
   {
     const ComPtr<EnvironmentCompleted> completed(new EnvironmentCompleted(creation));
-    // Everything at WebView2's defaults: its own browser folder, user-data folder and options.
-    result = create_environment(nullptr, nullptr, nullptr, completed.get());
+    // No options and no browser arguments: WebView2's defaults.
+    auto started = start_environment(places, *view, completed.get());
+    if (!started) return std::move(started).error();
+    result = started.value();
   }
   if (FAILED(result)) return Error(hresult_text(result)).context("create the WebView2 environment");
   if (const auto wait = pump_until(creation->environment_done, *host, deadline);
@@ -340,7 +447,18 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
         .context("register the request handler of the " + options.protocol_name + " protocol");
   }
   view->registered_ = true;
-  result = view->webview_->AddWebResourceRequestedFilter(filter.c_str(), web_resource_context_all);
+  // Workers' requests reach the handler only through the newer filter; older runtimes have
+  // only the deprecated one.
+  ComPtr<ICoreWebView2_22> webview22;
+  if (SUCCEEDED(view->webview_->QueryInterface(IID_ICoreWebView2_22,
+                                               reinterpret_cast<void**>(webview22.put()))) &&
+      webview22) {
+    result = webview22->AddWebResourceRequestedFilterWithRequestSourceKinds(
+        filter.c_str(), web_resource_context_all, web_resource_request_source_kinds_all);
+  } else {
+    result =
+        view->webview_->AddWebResourceRequestedFilter(filter.c_str(), web_resource_context_all);
+  }
   if (FAILED(result)) {
     return Error(hresult_text(result))
         .context("add the resource filter " + tavrik::win32::to_utf8_lossy(filter));

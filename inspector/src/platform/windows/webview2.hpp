@@ -1,9 +1,9 @@
 // The few WebView2 COM interfaces the host uses, declared from the public API reference. Method
 // order is the published vtable order; an interface is declared only up to the last method the
-// host calls, and methods it never calls keep their published names so that the order can be
-// checked against the reference. Parameters of uncalled methods are simplified to IUnknown* or
-// void* where the real type is an interface the host never touches: a slot's position is all
-// that matters for them.
+// host calls (or that a later version the host calls builds on), and methods it never calls keep
+// their published names so that the order can be checked against the reference. Parameters of
+// uncalled methods are simplified to IUnknown* or void* where the real type is an interface the
+// host never touches: a slot's position is all that matters for them.
 #pragma once
 
 #include <objidl.h>
@@ -19,6 +19,14 @@ struct EventRegistrationToken {
 
 enum WebResourceContext : int {
   web_resource_context_all = 0,
+};
+
+// COREWEBVIEW2_WEB_RESOURCE_REQUEST_SOURCE_KINDS, a 4-byte flag set.
+enum WebResourceRequestSourceKinds : std::uint32_t {
+  web_resource_request_source_kinds_document = 0x1,  // dedicated workers included
+  web_resource_request_source_kinds_shared_worker = 0x2,
+  web_resource_request_source_kinds_service_worker = 0x4,
+  web_resource_request_source_kinds_all = 0xFFFFFFFF,
 };
 
 enum MoveFocusReason : int {
@@ -184,7 +192,162 @@ struct ICoreWebView2 : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE remove_WebResourceRequested(EventRegistrationToken token) = 0;
   virtual HRESULT STDMETHODCALLTYPE
   AddWebResourceRequestedFilter(LPCWSTR uri, WebResourceContext resourceContext) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  RemoveWebResourceRequestedFilter(LPCWSTR uri, WebResourceContext resourceContext) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_WindowCloseRequested(IUnknown* eventHandler,
+                                                             EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_WindowCloseRequested(EventRegistrationToken token) = 0;
 };
+inline constexpr GUID IID_ICoreWebView2 = {
+    0x76eceacb, 0x0462, 0x4d94, {0xac, 0x83, 0x42, 0x3a, 0x67, 0x93, 0x77, 0x5e}};
+
+// The later versions, each adding its methods after its base's. The host calls only
+// ICoreWebView2_22; the versions between are declared for their slots.
+struct ICoreWebView2_2 : ICoreWebView2 {
+  virtual HRESULT STDMETHODCALLTYPE
+  add_WebResourceResponseReceived(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_WebResourceResponseReceived(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE NavigateWithWebResourceRequest(IUnknown* request) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_DOMContentLoaded(IUnknown* eventHandler,
+                                                         EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_DOMContentLoaded(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_CookieManager(IUnknown** cookieManager) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Environment(ICoreWebView2Environment** environment) = 0;
+};
+struct ICoreWebView2_3 : ICoreWebView2_2 {
+  virtual HRESULT STDMETHODCALLTYPE TrySuspend(IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE Resume() = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_IsSuspended(BOOL* isSuspended) = 0;
+  virtual HRESULT STDMETHODCALLTYPE SetVirtualHostNameToFolderMapping(LPCWSTR hostName,
+                                                                      LPCWSTR folderPath,
+                                                                      int accessKind) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ClearVirtualHostNameToFolderMapping(LPCWSTR hostName) = 0;
+};
+struct ICoreWebView2_4 : ICoreWebView2_3 {
+  virtual HRESULT STDMETHODCALLTYPE add_FrameCreated(IUnknown* eventHandler,
+                                                     EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_FrameCreated(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_DownloadStarting(IUnknown* eventHandler,
+                                                         EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_DownloadStarting(EventRegistrationToken token) = 0;
+};
+struct ICoreWebView2_5 : ICoreWebView2_4 {
+  virtual HRESULT STDMETHODCALLTYPE
+  add_ClientCertificateRequested(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_ClientCertificateRequested(EventRegistrationToken token) = 0;
+};
+struct ICoreWebView2_6 : ICoreWebView2_5 {
+  virtual HRESULT STDMETHODCALLTYPE OpenTaskManagerWindow() = 0;
+};
+struct ICoreWebView2_7 : ICoreWebView2_6 {
+  virtual HRESULT STDMETHODCALLTYPE PrintToPdf(LPCWSTR resultFilePath, IUnknown* printSettings,
+                                               IUnknown* handler) = 0;
+};
+struct ICoreWebView2_8 : ICoreWebView2_7 {
+  virtual HRESULT STDMETHODCALLTYPE add_IsMutedChanged(IUnknown* eventHandler,
+                                                       EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_IsMutedChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_IsMuted(BOOL* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_IsMuted(BOOL value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  add_IsDocumentPlayingAudioChanged(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_IsDocumentPlayingAudioChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_IsDocumentPlayingAudio(BOOL* value) = 0;
+};
+struct ICoreWebView2_9 : ICoreWebView2_8 {
+  virtual HRESULT STDMETHODCALLTYPE
+  add_IsDefaultDownloadDialogOpenChanged(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_IsDefaultDownloadDialogOpenChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_IsDefaultDownloadDialogOpen(BOOL* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE OpenDefaultDownloadDialog() = 0;
+  virtual HRESULT STDMETHODCALLTYPE CloseDefaultDownloadDialog() = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_DefaultDownloadDialogCornerAlignment(int* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_DefaultDownloadDialogCornerAlignment(int value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_DefaultDownloadDialogMargin(POINT* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_DefaultDownloadDialogMargin(POINT value) = 0;
+};
+struct ICoreWebView2_10 : ICoreWebView2_9 {
+  virtual HRESULT STDMETHODCALLTYPE
+  add_BasicAuthenticationRequested(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_BasicAuthenticationRequested(EventRegistrationToken token) = 0;
+};
+struct ICoreWebView2_11 : ICoreWebView2_10 {
+  virtual HRESULT STDMETHODCALLTYPE CallDevToolsProtocolMethodForSession(LPCWSTR sessionId,
+                                                                         LPCWSTR methodName,
+                                                                         LPCWSTR parametersAsJson,
+                                                                         IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_ContextMenuRequested(IUnknown* eventHandler,
+                                                             EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_ContextMenuRequested(EventRegistrationToken token) = 0;
+};
+struct ICoreWebView2_12 : ICoreWebView2_11 {
+  virtual HRESULT STDMETHODCALLTYPE add_StatusBarTextChanged(IUnknown* eventHandler,
+                                                             EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_StatusBarTextChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_StatusBarText(LPWSTR* value) = 0;
+};
+struct ICoreWebView2_13 : ICoreWebView2_12 {
+  virtual HRESULT STDMETHODCALLTYPE get_Profile(IUnknown** value) = 0;
+};
+struct ICoreWebView2_14 : ICoreWebView2_13 {
+  virtual HRESULT STDMETHODCALLTYPE
+  add_ServerCertificateErrorDetected(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_ServerCertificateErrorDetected(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ClearServerCertificateErrorActions(IUnknown* handler) = 0;
+};
+struct ICoreWebView2_15 : ICoreWebView2_14 {
+  virtual HRESULT STDMETHODCALLTYPE add_FaviconChanged(IUnknown* eventHandler,
+                                                       EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE remove_FaviconChanged(EventRegistrationToken token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_FaviconUri(LPWSTR* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE GetFavicon(int format, IUnknown* completedHandler) = 0;
+};
+struct ICoreWebView2_16 : ICoreWebView2_15 {
+  virtual HRESULT STDMETHODCALLTYPE Print(IUnknown* printSettings, IUnknown* handler) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ShowPrintUI(int printDialogKind) = 0;
+  virtual HRESULT STDMETHODCALLTYPE PrintToPdfStream(IUnknown* printSettings,
+                                                     IUnknown* handler) = 0;
+};
+struct ICoreWebView2_17 : ICoreWebView2_16 {
+  virtual HRESULT STDMETHODCALLTYPE PostSharedBufferToScript(IUnknown* sharedBuffer, int access,
+                                                             LPCWSTR additionalDataAsJson) = 0;
+};
+struct ICoreWebView2_18 : ICoreWebView2_17 {
+  virtual HRESULT STDMETHODCALLTYPE
+  add_LaunchingExternalUriScheme(IUnknown* eventHandler, EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  remove_LaunchingExternalUriScheme(EventRegistrationToken token) = 0;
+};
+struct ICoreWebView2_19 : ICoreWebView2_18 {
+  virtual HRESULT STDMETHODCALLTYPE get_MemoryUsageTargetLevel(int* level) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_MemoryUsageTargetLevel(int level) = 0;
+};
+struct ICoreWebView2_20 : ICoreWebView2_19 {
+  virtual HRESULT STDMETHODCALLTYPE get_FrameId(UINT32* id) = 0;
+};
+struct ICoreWebView2_21 : ICoreWebView2_20 {
+  virtual HRESULT STDMETHODCALLTYPE ExecuteScriptWithResult(LPCWSTR javaScript,
+                                                            IUnknown* handler) = 0;
+};
+
+// {db75dfc7-a857-4632-a398-6969dde26c0a}. Its filter reaches the requests of shared and service
+// workers too, which the deprecated AddWebResourceRequestedFilter does not cover.
+struct ICoreWebView2_22 : ICoreWebView2_21 {
+  virtual HRESULT STDMETHODCALLTYPE AddWebResourceRequestedFilterWithRequestSourceKinds(
+      LPCWSTR uri, WebResourceContext resourceContext,
+      WebResourceRequestSourceKinds requestSourceKinds) = 0;
+  virtual HRESULT STDMETHODCALLTYPE RemoveWebResourceRequestedFilterWithRequestSourceKinds(
+      LPCWSTR uri, WebResourceContext resourceContext,
+      WebResourceRequestSourceKinds requestSourceKinds) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2_22 = {
+    0xdb75dfc7, 0xa857, 0x4632, {0xa3, 0x98, 0x69, 0x69, 0xdd, 0xe2, 0x6c, 0x0a}};
 
 // {453e667f-12c7-49d4-be6d-ddbe7956f57a}
 struct ICoreWebView2WebResourceRequestedEventArgs : IUnknown {
@@ -208,5 +371,19 @@ using CreateCoreWebView2EnvironmentWithOptionsFunction = HRESULT(STDAPICALLTYPE*
 
 inline constexpr wchar_t loader_dll_name[] = L"WebView2Loader.dll";
 inline constexpr char create_environment_export[] = "CreateCoreWebView2EnvironmentWithOptions";
+
+// What the runtime was taken from: 0 for an installed (Evergreen) runtime, 1 for a
+// fixed-version folder.
+enum class RuntimeKind : std::uint32_t { installed = 0, fixed_version = 1 };
+
+// The export of the runtime's engine DLL (EmbeddedBrowserWebView.dll) that the loader calls. The
+// first argument is a flag that every known caller passes as true.
+using CreateWebViewEnvironmentWithOptionsInternalFunction = HRESULT(STDAPICALLTYPE*)(
+    BOOL checkRunningInstance, RuntimeKind runtimeKind, PCWSTR userDataFolder,
+    IUnknown* environmentOptions,
+    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* environmentCreatedHandler);
+
+inline constexpr char create_engine_environment_export[] =
+    "CreateWebViewEnvironmentWithOptionsInternal";
 
 }  // namespace tavrik::webview2

@@ -65,4 +65,17 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
 // The web view on this shell's windows (webview2.cpp).
 Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOptions& options);
 
+// Where the web view host looks: beside the .exe for WebView2Loader.dll, at the .exe's path for
+// the default user-data folder, and under the user's local application data for the fallback.
+struct HostPlaces {
+  std::wstring exe_path;
+  std::wstring local_app_data;
+
+  static HostPlaces of_this_process();
+};
+
+// build_webview with the places given, for tests that stand in for an installation.
+Result<std::unique_ptr<WebView>> build_webview_at(Window& window, const WebViewOptions& options,
+                                                  const HostPlaces& places);
+
 }  // namespace tavrik::shell::win32

@@ -1,17 +1,22 @@
-// A stand-in WebView2Loader.dll for the tests: no browser, but the same asynchronous road the
-// real runtime takes (completion handlers called from posted messages), a log of every call the
-// host makes, and requests played through the host's resource handler with the responses read
-// back through their streams. It is built on the host's own interface declarations, so it shows
-// what the host does with them, not that they match the runtime's; that needs real WebView2.
+// A stand-in for WebView2 in the tests, built twice: as WebView2Loader.dll (the loader a user may
+// put beside the .exe) and, with TAVRIK_FAKE_ENGINE, as a runtime's EmbeddedBrowserWebView.dll
+// (the engine the host finds through the registry or WEBVIEW2_BROWSER_EXECUTABLE_FOLDER). No
+// browser, but the same asynchronous road the real runtime takes (completion handlers called from
+// posted messages), a log of every call the host makes, and requests played through the host's
+// resource handler with the responses read back through their streams. It is built on the host's
+// own interface declarations, so it shows what the host does with them, not that they match the
+// runtime's; that needs real WebView2.
 //
 // TAVRIK_FAKE_WEBVIEW2 picks the behaviour: unset or "ok"; "sync" (handlers called inside the
 // calls); "no-runtime" (the loader's answer when no runtime is installed); "environment-fails";
-// "controller-fails"; "bounds-fails". Navigate refuses an address without "://", as the runtime
-// refuses a malformed one. TAVRIK_FAKE_WEBVIEW2_LOG names a folder that gets log.txt and the
-// bodies read (body-N.bin); the tests in the same process read the log through the exports.
+// "controller-fails"; "bounds-fails"; "old-runtime" (no ICoreWebView2_22); "stay-loaded" (the
+// engine's DllCanUnloadNow always says no). Navigate refuses an address without "://", as the
+// runtime refuses a malformed one. TAVRIK_FAKE_WEBVIEW2_LOG names a folder that gets log.txt and
+// the bodies read (body-N.bin); the tests in the same process read the log through the exports.
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -69,30 +74,39 @@ struct Log {
 Log the_log;
 std::wstring scenario;
 std::vector<HWND> windows_seen;
+HINSTANCE this_module = nullptr;
 
-// Tasks run from posted messages on the calling thread, as the runtime's completions are.
+// What DllCanUnloadNow looks at: objects alive and tasks not yet run.
+std::atomic<long> live_objects{0};
+HWND tasks = nullptr;
+
+// Tasks run from posted messages on the calling thread, as the runtime's completions are. The
+// window and its class belong to this DLL, and go with it when it is freed.
 LRESULT CALLBACK task_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_APP + 1) {
     auto* task = reinterpret_cast<std::function<void()>*>(lparam);
     (*task)();
     delete task;
+    --live_objects;
     return 0;
   }
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
+constexpr wchar_t task_class[] = L"tavrik_fake_webview2_tasks";
+
 HWND task_window() {
-  static HWND window = [] {
+  if (tasks == nullptr) {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = task_procedure;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.lpszClassName = L"tavrik_fake_webview2_tasks";
+    window_class.hInstance = this_module;
+    window_class.lpszClassName = task_class;
     RegisterClassExW(&window_class);
-    return CreateWindowExW(0, window_class.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                           window_class.hInstance, nullptr);
-  }();
-  return window;
+    tasks = CreateWindowExW(0, task_class, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, this_module,
+                            nullptr);
+  }
+  return tasks;
 }
 
 void later(std::function<void()> task) {
@@ -100,6 +114,7 @@ void later(std::function<void()> task) {
     task();
     return;
   }
+  ++live_objects;
   PostMessageW(task_window(), WM_APP + 1, 0,
                reinterpret_cast<LPARAM>(new std::function<void()>(std::move(task))));
 }
@@ -121,6 +136,7 @@ BOOL CALLBACK collect_window(HWND window, LPARAM list) {
 template <typename Interface>
 class Object : public Interface {
  public:
+  Object() { ++live_objects; }
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (object == nullptr) return E_POINTER;
     if (iid == IID_IUnknown) {
@@ -139,7 +155,7 @@ class Object : public Interface {
   }
 
  protected:
-  virtual ~Object() = default;
+  virtual ~Object() { --live_objects; }
 
  private:
   std::atomic<ULONG> references_{1};
@@ -237,14 +253,35 @@ class FakeArgs final : public Object<ICoreWebView2WebResourceRequestedEventArgs>
   ICoreWebView2WebResourceResponse* response_ = nullptr;
 };
 
-class FakeWebView final : public Object<ICoreWebView2> {
+// The requests a filter reaches: the deprecated filter only those of documents (and their
+// dedicated workers).
+struct Filter {
+  std::wstring uri;
+  std::uint32_t source_kinds;
+};
+
+class FakeWebView final : public Object<ICoreWebView2_22> {
  public:
   ~FakeWebView() override {
     if (handler_ != nullptr) handler_->Release();
   }
 
+  // ICoreWebView2_22 only where the runtime is recent enough.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_ICoreWebView2 ||
+        (iid == IID_ICoreWebView2_22 && scenario != L"old-runtime")) {
+      *object = static_cast<ICoreWebView2_22*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+
   // One request through the host's handler, the way the browser makes it.
-  void request(const std::wstring& uri) {
+  void request(const std::wstring& uri,
+               std::uint32_t source_kind = web_resource_request_source_kinds_document) {
     const std::string text = to_utf8_lossy(uri);
     if (handler_ == nullptr) {
       the_log.line("request " + text + " without a handler");
@@ -252,8 +289,10 @@ class FakeWebView final : public Object<ICoreWebView2> {
     }
     bool filtered = false;
     for (const auto& filter : filters_) {
-      const std::wstring prefix = filter.substr(0, filter.find(L'*'));
-      if (uri.compare(0, prefix.size(), prefix) == 0) filtered = true;
+      const std::wstring prefix = filter.uri.substr(0, filter.uri.find(L'*'));
+      if (uri.compare(0, prefix.size(), prefix) == 0 && (filter.source_kinds & source_kind) != 0) {
+        filtered = true;
+      }
     }
     if (!filtered) {
       the_log.line("request " + text + " outside every filter");
@@ -273,13 +312,15 @@ class FakeWebView final : public Object<ICoreWebView2> {
     const std::wstring address = uri != nullptr ? uri : L"";
     the_log.line("navigate " + to_utf8_lossy(address));
     if (address.find(L"://") == std::wstring::npos) return E_INVALIDARG;
-    // The document, one file it loads, and one that does not exist.
+    // The document, one file it loads, one that does not exist, and a shared worker's script.
     const std::wstring origin = address.substr(0, address.find(L'/', address.find(L"://") + 3));
     AddRef();
     later([this, address, origin] {
       request(address);
       request(origin + L"/entrypoints/js_app/js_app.js");
       request(origin + L"/no/such/file.js");
+      request(origin + L"/entrypoints/formatter_worker/formatter_worker.js",
+              web_resource_request_source_kinds_shared_worker);
       the_log.line("loaded");
       Release();
     });
@@ -305,8 +346,17 @@ class FakeWebView final : public Object<ICoreWebView2> {
   }
   HRESULT STDMETHODCALLTYPE AddWebResourceRequestedFilter(LPCWSTR uri,
                                                           WebResourceContext context) override {
-    filters_.emplace_back(uri);
+    filters_.push_back({uri, web_resource_request_source_kinds_document});
     the_log.line("filter " + to_utf8_lossy(uri) + " " + std::to_string(context));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE AddWebResourceRequestedFilterWithRequestSourceKinds(
+      LPCWSTR uri, WebResourceContext context, WebResourceRequestSourceKinds kinds) override {
+    filters_.push_back({uri, kinds});
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(kinds));
+    the_log.line("filter " + to_utf8_lossy(uri) + " " + std::to_string(context) +
+                 " sources=" + hex);
     return S_OK;
   }
 
@@ -361,10 +411,77 @@ class FakeWebView final : public Object<ICoreWebView2> {
   UNEXPECTED(add_ContainsFullScreenElementChanged, IUnknown*, EventRegistrationToken*)
   UNEXPECTED(remove_ContainsFullScreenElementChanged, EventRegistrationToken)
   UNEXPECTED(get_ContainsFullScreenElement, BOOL*)
+  UNEXPECTED(RemoveWebResourceRequestedFilter, LPCWSTR, WebResourceContext)
+  UNEXPECTED(add_WindowCloseRequested, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_WindowCloseRequested, EventRegistrationToken)
+  UNEXPECTED(add_WebResourceResponseReceived, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_WebResourceResponseReceived, EventRegistrationToken)
+  UNEXPECTED(NavigateWithWebResourceRequest, IUnknown*)
+  UNEXPECTED(add_DOMContentLoaded, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_DOMContentLoaded, EventRegistrationToken)
+  UNEXPECTED(get_CookieManager, IUnknown**)
+  UNEXPECTED(get_Environment, ICoreWebView2Environment**)
+  UNEXPECTED(TrySuspend, IUnknown*)
+  UNEXPECTED(Resume)
+  UNEXPECTED(get_IsSuspended, BOOL*)
+  UNEXPECTED(SetVirtualHostNameToFolderMapping, LPCWSTR, LPCWSTR, int)
+  UNEXPECTED(ClearVirtualHostNameToFolderMapping, LPCWSTR)
+  UNEXPECTED(add_FrameCreated, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_FrameCreated, EventRegistrationToken)
+  UNEXPECTED(add_DownloadStarting, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_DownloadStarting, EventRegistrationToken)
+  UNEXPECTED(add_ClientCertificateRequested, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_ClientCertificateRequested, EventRegistrationToken)
+  UNEXPECTED(OpenTaskManagerWindow)
+  UNEXPECTED(PrintToPdf, LPCWSTR, IUnknown*, IUnknown*)
+  UNEXPECTED(add_IsMutedChanged, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_IsMutedChanged, EventRegistrationToken)
+  UNEXPECTED(get_IsMuted, BOOL*)
+  UNEXPECTED(put_IsMuted, BOOL)
+  UNEXPECTED(add_IsDocumentPlayingAudioChanged, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_IsDocumentPlayingAudioChanged, EventRegistrationToken)
+  UNEXPECTED(get_IsDocumentPlayingAudio, BOOL*)
+  UNEXPECTED(add_IsDefaultDownloadDialogOpenChanged, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_IsDefaultDownloadDialogOpenChanged, EventRegistrationToken)
+  UNEXPECTED(get_IsDefaultDownloadDialogOpen, BOOL*)
+  UNEXPECTED(OpenDefaultDownloadDialog)
+  UNEXPECTED(CloseDefaultDownloadDialog)
+  UNEXPECTED(get_DefaultDownloadDialogCornerAlignment, int*)
+  UNEXPECTED(put_DefaultDownloadDialogCornerAlignment, int)
+  UNEXPECTED(get_DefaultDownloadDialogMargin, POINT*)
+  UNEXPECTED(put_DefaultDownloadDialogMargin, POINT)
+  UNEXPECTED(add_BasicAuthenticationRequested, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_BasicAuthenticationRequested, EventRegistrationToken)
+  UNEXPECTED(CallDevToolsProtocolMethodForSession, LPCWSTR, LPCWSTR, LPCWSTR, IUnknown*)
+  UNEXPECTED(add_ContextMenuRequested, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_ContextMenuRequested, EventRegistrationToken)
+  UNEXPECTED(add_StatusBarTextChanged, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_StatusBarTextChanged, EventRegistrationToken)
+  UNEXPECTED(get_StatusBarText, LPWSTR*)
+  UNEXPECTED(get_Profile, IUnknown**)
+  UNEXPECTED(add_ServerCertificateErrorDetected, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_ServerCertificateErrorDetected, EventRegistrationToken)
+  UNEXPECTED(ClearServerCertificateErrorActions, IUnknown*)
+  UNEXPECTED(add_FaviconChanged, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_FaviconChanged, EventRegistrationToken)
+  UNEXPECTED(get_FaviconUri, LPWSTR*)
+  UNEXPECTED(GetFavicon, int, IUnknown*)
+  UNEXPECTED(Print, IUnknown*, IUnknown*)
+  UNEXPECTED(ShowPrintUI, int)
+  UNEXPECTED(PrintToPdfStream, IUnknown*, IUnknown*)
+  UNEXPECTED(PostSharedBufferToScript, IUnknown*, int, LPCWSTR)
+  UNEXPECTED(add_LaunchingExternalUriScheme, IUnknown*, EventRegistrationToken*)
+  UNEXPECTED(remove_LaunchingExternalUriScheme, EventRegistrationToken)
+  UNEXPECTED(get_MemoryUsageTargetLevel, int*)
+  UNEXPECTED(put_MemoryUsageTargetLevel, int)
+  UNEXPECTED(get_FrameId, UINT32*)
+  UNEXPECTED(ExecuteScriptWithResult, LPCWSTR, IUnknown*)
+  UNEXPECTED(RemoveWebResourceRequestedFilterWithRequestSourceKinds, LPCWSTR, WebResourceContext,
+             WebResourceRequestSourceKinds)
 
  private:
   ICoreWebView2WebResourceRequestedEventHandler* handler_ = nullptr;
-  std::vector<std::wstring> filters_;
+  std::vector<Filter> filters_;
 };
 
 // The one web view of the process, for the in-process tests' requests.
@@ -455,13 +572,9 @@ class FakeEnvironment final : public Object<ICoreWebView2Environment> {
 #undef UNEXPECTED
 #pragma GCC diagnostic pop
 
-}  // namespace
-
-extern "C" {
-
-__declspec(dllexport) HRESULT STDAPICALLTYPE CreateCoreWebView2EnvironmentWithOptions(
-    PCWSTR browser_folder, PCWSTR user_data_folder, IUnknown* options,
-    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* handler) {
+// What both exports do once they have logged their arguments.
+HRESULT create_environment(const std::string& call,
+                           ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* handler) {
   scenario = environment_value(L"TAVRIK_FAKE_WEBVIEW2");
   the_log.folder = environment_value(L"TAVRIK_FAKE_WEBVIEW2_LOG");
   // The windows already shown when the web view is asked for, remembered for the exit check.
@@ -469,9 +582,7 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE CreateCoreWebView2EnvironmentWithOp
   EnumThreadWindows(GetCurrentThreadId(), collect_window, reinterpret_cast<LPARAM>(&windows_seen));
   std::string shown;
   for (HWND window : windows_seen) shown += (shown.empty() ? "" : ",") + window_title(window);
-  the_log.line(std::string("environment browser-folder=") + (browser_folder ? "set" : "-") +
-               " user-data=" + (user_data_folder ? "set" : "-") +
-               " options=" + (options ? "set" : "-") + " windows=" + shown);
+  the_log.line(call + " windows=" + shown);
   if (handler == nullptr) return E_INVALIDARG;
   if (scenario == L"no-runtime") return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
   handler->AddRef();
@@ -487,6 +598,55 @@ __declspec(dllexport) HRESULT STDAPICALLTYPE CreateCoreWebView2EnvironmentWithOp
   });
   return S_OK;
 }
+
+std::string text_or_dash(PCWSTR text) { return text != nullptr ? to_utf8_lossy(text) : "-"; }
+
+}  // namespace
+
+extern "C" {
+
+#ifdef TAVRIK_FAKE_ENGINE
+
+}  // extern "C"
+namespace {
+std::wstring module_path() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(this_module, path, MAX_PATH);
+  return std::wstring(path, length);
+}
+}  // namespace
+extern "C" {
+
+__declspec(dllexport) HRESULT STDAPICALLTYPE CreateWebViewEnvironmentWithOptionsInternal(
+    BOOL check_running_instance, RuntimeKind kind, PCWSTR user_data_folder, IUnknown* options,
+    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* handler) {
+  return create_environment(
+      "engine " + to_utf8_lossy(module_path()) + " flag=" + std::to_string(check_running_instance) +
+          " kind=" + std::to_string(static_cast<std::uint32_t>(kind)) +
+          " user-data=" + text_or_dash(user_data_folder) + " options=" + (options ? "set" : "-"),
+      handler);
+}
+
+// S_OK only when nothing of the stand-in is alive and no task is waiting to run.
+__declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+  const bool stay = scenario == L"stay-loaded";
+  the_log.line("can-unload-now live=" + std::to_string(live_objects.load()) +
+               (stay ? " stay" : ""));
+  return live_objects == 0 && !stay ? S_OK : S_FALSE;
+}
+
+#else
+
+__declspec(dllexport) HRESULT STDAPICALLTYPE CreateCoreWebView2EnvironmentWithOptions(
+    PCWSTR browser_folder, PCWSTR user_data_folder, IUnknown* options,
+    ICoreWebView2CreateCoreWebView2EnvironmentCompletedHandler* handler) {
+  return create_environment(
+      std::string("environment browser-folder=") + text_or_dash(browser_folder) +
+          " user-data=" + text_or_dash(user_data_folder) + " options=" + (options ? "set" : "-"),
+      handler);
+}
+
+#endif
 
 // For the tests in the same process.
 __declspec(dllexport) const char* fake_webview2_log() { return the_log.text.c_str(); }
@@ -510,7 +670,15 @@ __declspec(dllexport) const char* fake_webview2_body(int index, std::size_t* siz
   return the_log.bodies[static_cast<std::size_t>(index)].data();
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID at_process_exit) {
+  if (reason == DLL_PROCESS_ATTACH) this_module = instance;
+  if (reason == DLL_PROCESS_DETACH && at_process_exit == nullptr) {
+    // Freed while the process goes on: nothing of this DLL may be left to call.
+    if (tasks != nullptr) DestroyWindow(tasks);
+    UnregisterClassW(task_class, this_module);
+    the_log.line("unloaded");
+    return TRUE;
+  }
   if (reason == DLL_PROCESS_DETACH && !windows_seen.empty()) {
     int alive = 0;
     for (HWND window : windows_seen) alive += IsWindow(window) ? 1 : 0;

@@ -219,14 +219,21 @@ class WindowsWindow : public ::testing::Test {
     x = nullptr;
   }
 
-  // A Windows program running beside the test, on the display.
+  // A Windows program running beside the test, on the display; in `current_folder` when one is
+  // given (Wine starts the program in the Unix current folder).
   std::unique_ptr<Child> start(const std::string& program, std::vector<std::string> arguments,
-                               std::map<std::string, std::optional<std::string>> environment = {}) {
+                               std::map<std::string, std::optional<std::string>> environment = {},
+                               const std::string& current_folder = {}) {
     arguments.insert(arguments.begin(), {"--prefix=" + x11_prefix, "--x11", program});
     environment["DISPLAY"] = x->display_name();
     environment["WINEPREFIX"] = std::nullopt;
     environment.try_emplace("TAVRIK_INSPECTOR_FRONTEND", std::nullopt);
-    return std::make_unique<Child>(wine_run, arguments, ChildOptions{environment, true});
+    if (current_folder.empty()) {
+      return std::make_unique<Child>(wine_run, arguments, ChildOptions{environment, true});
+    }
+    arguments.insert(arguments.begin(),
+                     {"-c", "cd \"$0\" && exec \"$@\"", current_folder, wine_run});
+    return std::make_unique<Child>("/bin/sh", arguments, ChildOptions{environment, true});
   }
 
   // The exit status, with what the program said on standard error when it is not 0.
@@ -286,14 +293,28 @@ TEST_F(WindowsWindow, AltF4EndsItWithStatusZero) {
 }
 
 TEST_F(WindowsWindow, WithoutTheWebView2RuntimeTheReportFollowsTheThreeLines) {
+  // The stand-in loader on the search path and in the current folder: neither is a place the
+  // tool loads DLLs from.
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
-  auto run = start(tool, {inspector->address()});
+  const auto folder = fresh_folder("nowhere");
+  auto run = start(tool, {inspector->address()},
+                   {{"WINEPATH", dos_path(fake_loader_dir)},
+                    {"TAVRIK_FAKE_WEBVIEW2_LOG", dos_path(folder.string())}},
+                   fake_loader_dir);
   ASSERT_EQ(run->wait_exit(120s), 1);
   EXPECT_EQ(run->out(),
             console_lines("127.0.0.1:9229/abc-def", embedded_address("127.0.0.1:9229/abc-def")));
   EXPECT_EQ(run->err(),
             "Error: failed to create webview (is the WebView2 runtime installed?)\n\nCaused by:\n"
-            "    0: load WebView2Loader.dll\n    1: Module not found. (os error 126)\n");
+            "    no usable WebView2 runtime: looked for WebView2Loader.dll beside " +
+                dos_path(tool) +
+                ", and for the EBWebView value of the WebView2 runtime's stable, beta, dev and "
+                "canary channels under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER\\Software\\"
+                "Microsoft\\EdgeUpdate\\ClientState (32-bit view), and found none; install the "
+                "WebView2 runtime from https://developer.microsoft.com/microsoft-edge/webview2/ "
+                "(Windows 11 has it already), or set WEBVIEW2_BROWSER_EXECUTABLE_FOLDER to the "
+                "folder of a fixed-version runtime\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "log.txt"));
 }
 
 TEST_F(WindowsWindow, ALoaderBesideTheExeWithoutARuntimeReleasesTheWindowBeforeTheEnd) {
@@ -323,9 +344,10 @@ TEST_F(WindowsWindow, ALoaderBesideTheExeWithoutARuntimeReleasesTheWindowBeforeT
 TEST_F(WindowsWindow, TheToolServesTheEmbeddedFrontendAndEndsWhenTheWindowIsClosed) {
   const auto folder = fresh_folder("served");
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
-  // The stand-in loader found on the search path.
+  // No loader: the stand-in runtime's engine, named as a fixed-version runtime folder.
+  const std::string runtime = helpers + "/fake_runtime";
   auto run = start(tool, {inspector->address()},
-                   {{"WINEPATH", dos_path(fake_loader_dir)},
+                   {{"WEBVIEW2_BROWSER_EXECUTABLE_FOLDER", dos_path(runtime)},
                     {"TAVRIK_FAKE_WEBVIEW2_LOG", dos_path(folder.string())}});
   const auto window = x->find_window(title, 120s);
   ASSERT_TRUE(window) << run->err();
@@ -333,6 +355,13 @@ TEST_F(WindowsWindow, TheToolServesTheEmbeddedFrontendAndEndsWhenTheWindowIsClos
   for (int i = 0; i < 600 && loaded() == std::string::npos; ++i) std::this_thread::sleep_for(100ms);
   const std::string log = read_file(folder / "log.txt");
   const std::string address = embedded_address("127.0.0.1:9229/abc-def");
+  EXPECT_TRUE(log.starts_with("engine " + dos_path(runtime) +
+                              "\\EBWebView\\x64\\EmbeddedBrowserWebView.dll flag=1 kind=1 "
+                              "user-data=" +
+                              dos_path(tool) + ".WebView2 options=- windows=" + title + "\n"))
+      << log;
+  EXPECT_NE(log.find("\nfilter http://devtools.* 0 sources=0xFFFFFFFF\n"), std::string::npos)
+      << log;
   EXPECT_NE(log.find("\nnavigate " + address + "\n"), std::string::npos) << log;
   EXPECT_NE(log.find("\nresponse " + address + " 200 OK|Content-Type: text/html; charset=utf-8|"),
             std::string::npos)

@@ -16,6 +16,8 @@ packages=(
   libx11-dev libxtst-dev python3
   # the Windows build: the cross compiler, GoogleTest's sources for it, and Wine to run the tests
   g++-mingw-w64-x86-64-posix googletest wine wine64
+  # the Debian package: cpack's dependency scan, its checker, and the manual page viewer
+  dpkg-dev lintian man-db
 )
 
 missing=()

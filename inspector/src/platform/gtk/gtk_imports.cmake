@@ -1,3 +1,7 @@
+# The library opened by name in window mode; GTK and GLib come with it as its dependencies. The
+# Debian package declares the package that ships it (see dlopen_probe below and packaging.cmake).
+set(TAVRIK_WEBKIT_SONAME libwebkitgtk-6.0.so.4)
+
 # The GTK, WebKitGTK and GLib functions the Linux host calls. Each becomes a trampoline of the same
 # name that jumps through a slot filled when the libraries are loaded (gtk_loader.cpp). A function
 # missing here shows up as an undefined reference when the tool is linked: add it.

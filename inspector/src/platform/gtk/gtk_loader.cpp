@@ -17,7 +17,7 @@ namespace tavrik::shell {
 
 #ifdef TAVRIK_GTK_LOADED_AT_RUN_TIME
 namespace {
-constexpr const char* webkit_library = "libwebkitgtk-6.0.so.4";
+constexpr const char* webkit_library = TAVRIK_WEBKIT_SONAME;  // from gtk_imports.cmake
 }  // namespace
 #endif
 

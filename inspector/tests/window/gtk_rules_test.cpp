@@ -1,4 +1,5 @@
-// The Linux host's pure rules: where the frontend address loads, and the web view's language.
+// The Linux host's pure rules: where the frontend address loads, the web view's language and its
+// zoom steps.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "platform/gtk/frontend_origin.hpp"
 #include "platform/gtk/language_tag.hpp"
+#include "platform/gtk/zoom_steps.hpp"
 
 namespace tavrik::gtk {
 namespace {
@@ -90,6 +92,29 @@ TEST(LanguageTag, PreferredLanguagesInOrderOnceWithEnglishWhenNoneIsLeft) {
             (Tags{"de-DE", "de"}));
   EXPECT_EQ(preferred_languages(List{"fr", "de_DE.UTF-8", "de_DE", "de", "C"}),
             (Tags{"fr", "de-DE", "de"}));
+}
+
+TEST(ZoomSteps, StepThroughTheBrowserLevelsStopAtTheEndsAndReset) {
+  // From 100 % up and down one key press at a time, as a user goes.
+  double level = 1.0;
+  std::vector<double> up;
+  for (int i = 0; i < 10; ++i) up.push_back(level = next_zoom_level(level, ZoomChange::in));
+  EXPECT_EQ(up, (std::vector<double>{1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0, 5.0, 5.0}));
+  level = 1.0;
+  std::vector<double> down;
+  for (int i = 0; i < 9; ++i) down.push_back(level = next_zoom_level(level, ZoomChange::out));
+  ASSERT_EQ(down.size(), 9u);
+  EXPECT_EQ(down[0], 0.9);
+  EXPECT_EQ(down[2], 0.75);
+  EXPECT_NEAR(down[3], 2.0 / 3, 1e-9);
+  EXPECT_EQ(down[7], 0.25);
+  EXPECT_EQ(down[8], 0.25);
+  // A level between steps, or a step that rounding moved a little, goes to the neighbouring step.
+  EXPECT_EQ(next_zoom_level(1.2, ZoomChange::in), 1.25);
+  EXPECT_EQ(next_zoom_level(1.2, ZoomChange::out), 1.1);
+  EXPECT_EQ(next_zoom_level(1.1000001, ZoomChange::in), 1.25);
+  EXPECT_EQ(next_zoom_level(1.0999999, ZoomChange::out), 1.0);
+  EXPECT_EQ(next_zoom_level(3.7, ZoomChange::reset), 1.0);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/gtk/frontend_origin.hpp"
 #include "platform/gtk/gtk_loader.hpp"
 #include "platform/gtk/language_tag.hpp"
+#include "platform/gtk/zoom_steps.hpp"
 #include "platform/loop_control.hpp"
 
 namespace tavrik::shell {
@@ -229,6 +230,80 @@ gboolean on_decide_policy(WebKitWebView* view, WebKitPolicyDecision* decision,
   return TRUE;
 }
 
+// Browsers' zoom keys: the frontend's own host functions for them do nothing outside Chromium.
+gboolean on_zoom_key(GtkEventControllerKey*, guint key, guint, GdkModifierType state,
+                     gpointer view) {
+  if ((state & (GDK_CONTROL_MASK | GDK_ALT_MASK)) != GDK_CONTROL_MASK) return FALSE;
+  gtk::ZoomChange change;
+  switch (key) {
+    case GDK_KEY_plus:
+    case GDK_KEY_equal:
+    case GDK_KEY_KP_Add:
+      change = gtk::ZoomChange::in;
+      break;
+    case GDK_KEY_minus:
+    case GDK_KEY_underscore:
+    case GDK_KEY_KP_Subtract:
+      change = gtk::ZoomChange::out;
+      break;
+    case GDK_KEY_0:
+    case GDK_KEY_KP_0:
+      change = gtk::ZoomChange::reset;
+      break;
+    default:
+      return FALSE;
+  }
+  auto* web_view = static_cast<WebKitWebView*>(view);
+  webkit_web_view_set_zoom_level(
+      web_view, gtk::next_zoom_level(webkit_web_view_get_zoom_level(web_view), change));
+  return TRUE;
+}
+
+gboolean on_zoom_scroll(GtkEventControllerScroll* controller, double, double dy, gpointer view) {
+  const GdkModifierType state =
+      gtk_event_controller_get_current_event_state(GTK_EVENT_CONTROLLER(controller));
+  if ((state & (GDK_CONTROL_MASK | GDK_ALT_MASK)) != GDK_CONTROL_MASK || dy == 0) return FALSE;
+  auto* web_view = static_cast<WebKitWebView*>(view);
+  webkit_web_view_set_zoom_level(
+      web_view, gtk::next_zoom_level(webkit_web_view_get_zoom_level(web_view),
+                                     dy < 0 ? gtk::ZoomChange::in : gtk::ZoomChange::out));
+  return TRUE;
+}
+
+// Ahead of the page, so that the keys zoom whatever has the focus inside it.
+void add_zoom_controls(WebKitWebView* view) {
+  GtkEventController* keys = gtk_event_controller_key_new();
+  gtk_event_controller_set_propagation_phase(keys, GTK_PHASE_CAPTURE);
+  g_signal_connect(keys, "key-pressed", callback(on_zoom_key), view);
+  gtk_widget_add_controller(GTK_WIDGET(view), keys);
+  GtkEventController* wheel =
+      gtk_event_controller_scroll_new(static_cast<GtkEventControllerScrollFlags>(
+          GTK_EVENT_CONTROLLER_SCROLL_VERTICAL | GTK_EVENT_CONTROLLER_SCROLL_DISCRETE));
+  gtk_event_controller_set_propagation_phase(wheel, GTK_PHASE_CAPTURE);
+  g_signal_connect(wheel, "scroll", callback(on_zoom_scroll), view);
+  gtk_widget_add_controller(GTK_WIDGET(view), wheel);
+}
+
+// Text the embedded frontend copies after a round trip to the inspector. Only while the view
+// shows the embedded frontend: another page (an override) gets no way around WebKit's rule.
+void on_clipboard_message(WebKitUserContentManager*, JSCValue* value, gpointer view) {
+  const char* uri = webkit_web_view_get_uri(static_cast<WebKitWebView*>(view));
+  if (uri == nullptr || std::string_view(uri).substr(0, 11) != "devtools://") return;
+  char* text = jsc_value_to_string(value);
+  if (text == nullptr) return;
+  gdk_clipboard_set_text(gtk_widget_get_clipboard(GTK_WIDGET(view)), text);
+  g_free(text);
+}
+
+void add_user_script(WebKitUserContentManager* content, std::string_view source) {
+  const std::string text(source);
+  WebKitUserScript* script =
+      webkit_user_script_new(text.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+                             WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+  webkit_user_content_manager_add_script(content, script);
+  webkit_user_script_unref(script);
+}
+
 std::vector<std::string> user_languages() {
   std::vector<std::string_view> locales;
   for (const char* const* name = g_get_language_names(); *name != nullptr; ++name) {
@@ -271,12 +346,10 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   webkit_security_manager_register_uri_scheme_as_cors_enabled(security, scheme);
 
   WebKitUserContentManager* content = webkit_user_content_manager_new();
-  const std::string fix(gtk::insert_rule_fix_script);
-  WebKitUserScript* script =
-      webkit_user_script_new(fix.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
-                             WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
-  webkit_user_content_manager_add_script(content, script);
-  webkit_user_script_unref(script);
+  for (const std::string_view fix : {gtk::insert_rule_fix_script, gtk::shadow_selection_fix_script,
+                                     gtk::editor_layout_fix_script, gtk::clipboard_bridge_script}) {
+    add_user_script(content, fix);
+  }
 
   // No accelerated compositing: the frontend is flat documents and text, which WebKit paints well
   // in software, and its compositor's GL buffers cost more memory than they save time here.
@@ -294,7 +367,17 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
                         new NavigationMapping{options.protocol_name}, forget_mapping,
                         G_CONNECT_DEFAULT);
 
+  const std::string clipboard_signal =
+      "script-message-received::" + std::string(gtk::clipboard_handler_name);
+  g_signal_connect(content, clipboard_signal.c_str(), callback(on_clipboard_message), view);
+  const std::string clipboard_handler(gtk::clipboard_handler_name);
+  webkit_user_content_manager_register_script_message_handler(content, clipboard_handler.c_str(),
+                                                              nullptr);
+  add_zoom_controls(view);
+
   gtk_window_set_child(gtk_window->get(), GTK_WIDGET(view));
+  // Keys go to the page from the start, as in a browser: F8 works before any click.
+  gtk_widget_grab_focus(GTK_WIDGET(view));
   webkit_web_view_load_uri(view, address.c_str());
   return std::unique_ptr<WebView>(std::make_unique<WebKitShellView>(view));
 }

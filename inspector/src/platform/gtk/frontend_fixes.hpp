@@ -109,4 +109,21 @@ inline constexpr std::string_view clipboard_bridge_script = R"js((() => {
 })();
 )js";
 
+// The scheme under which the host serves the embedded frontend the local files it may read
+// (source maps and the sources they name): the frontend asks for them by file: URL, which the web
+// view does not load for a page of another scheme.
+inline constexpr std::string_view local_file_scheme = "devtools-file";
+
+inline constexpr std::string_view local_file_fetch_script = R"js((() => {
+  if (location.protocol !== 'devtools:') return;
+  const fetch = window.fetch;
+  window.fetch = function(input, init) {
+    if (typeof input === 'string' && input.startsWith('file://')) {
+      input = 'devtools-file://' + input.slice('file://'.length);
+    }
+    return fetch.call(this, input, init);
+  };
+})();
+)js";
+
 }  // namespace tavrik::gtk

@@ -2,7 +2,10 @@
 // context on the main thread.
 #include "platform/shell.hpp"
 
+#include <fcntl.h>
 #include <gtk/gtk.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <webkit/webkit.h>
 
 #include <cstdlib>
@@ -14,6 +17,7 @@
 #include "platform/gtk/frontend_origin.hpp"
 #include "platform/gtk/gtk_loader.hpp"
 #include "platform/gtk/language_tag.hpp"
+#include "platform/gtk/source_map_files.hpp"
 #include "platform/gtk/zoom_steps.hpp"
 #include "platform/loop_control.hpp"
 
@@ -203,6 +207,82 @@ void answer_scheme_request(WebKitURISchemeRequest* request, gpointer handler) {
 
 void forget_handler(gpointer handler) { delete static_cast<ProtocolHandler*>(handler); }
 
+// A regular file, whole, within the size limit; a pipe, device or directory is refused unread.
+Result<std::string> read_local_file(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Error("cannot open " + path);
+  struct stat status {};
+  std::string bytes;
+  bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            static_cast<std::size_t>(status.st_size) <= gtk::local_file_size_limit;
+  while (ok) {
+    char buffer[65536];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0) break;
+    if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > gtk::local_file_size_limit) {
+      ok = false;
+      break;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  if (!ok) return Error("not a readable regular file within the size limit: " + path);
+  return bytes;
+}
+
+void refuse_local_file(WebKitURISchemeRequest* request, const std::string& why) {
+  GError* error =
+      g_error_new_literal(g_io_error_quark(), G_IO_ERROR_PERMISSION_DENIED, why.c_str());
+  webkit_uri_scheme_request_finish_error(request, error);
+  g_error_free(error);
+}
+
+// The local files of the embedded frontend: only while the view shows it, only what the rules of
+// SourceMapFiles allow.
+void answer_local_file_request(WebKitURISchemeRequest* request, gpointer files) {
+  WebKitWebView* view = webkit_uri_scheme_request_get_web_view(request);
+  const char* page = view != nullptr ? webkit_web_view_get_uri(view) : nullptr;
+  if (page == nullptr || std::string_view(page).substr(0, 11) != "devtools://") {
+    refuse_local_file(request, "local files are for the embedded frontend only");
+    return;
+  }
+  const char* uri = webkit_uri_scheme_request_get_uri(request);
+  const std::string_view text = uri != nullptr ? uri : "";
+  const std::string_view scheme = gtk::local_file_scheme;
+  if (!text.starts_with(scheme) || text.substr(scheme.size(), 1) != ":") {
+    refuse_local_file(request, "not a local file address");
+    return;
+  }
+  // Back to the file: URL the frontend asked for, which GLib turns into a path.
+  const std::string file_uri = "file" + std::string(text.substr(scheme.size()));
+  char* path = g_filename_from_uri(file_uri.c_str(), nullptr, nullptr);
+  if (path == nullptr) {
+    refuse_local_file(request, "not a local file address");
+    return;
+  }
+  auto bytes = static_cast<gtk::SourceMapFiles*>(files)->serve(path, read_local_file);
+  g_free(path);
+  if (!bytes) {
+    refuse_local_file(request, bytes.error().message());
+    return;
+  }
+  const std::string& body = bytes.value();
+  GInputStream* stream = g_memory_input_stream_new_from_data(
+      g_memdup2(body.data(), body.size()), static_cast<gssize>(body.size()), g_free);
+  WebKitURISchemeResponse* answer =
+      webkit_uri_scheme_response_new(stream, static_cast<gint64>(body.size()));
+  webkit_uri_scheme_response_set_content_type(answer, "text/plain; charset=utf-8");
+  SoupMessageHeaders* headers = soup_message_headers_new(SOUP_MESSAGE_HEADERS_RESPONSE);
+  // The frontend's page is of another scheme: without this its fetch would be refused.
+  soup_message_headers_append(headers, "Access-Control-Allow-Origin", "*");
+  webkit_uri_scheme_response_set_http_headers(answer, headers);
+  webkit_uri_scheme_request_finish_with_response(request, answer);
+  g_object_unref(answer);
+  g_object_unref(stream);
+}
+
+void forget_local_files(gpointer files) { delete static_cast<gtk::SourceMapFiles*>(files); }
+
 // The scheme's name, kept by the web view for its later main-frame navigations.
 struct NavigationMapping {
   std::string scheme;
@@ -344,10 +424,16 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   WebKitSecurityManager* security = webkit_web_context_get_security_manager(context);
   webkit_security_manager_register_uri_scheme_as_secure(security, scheme);
   webkit_security_manager_register_uri_scheme_as_cors_enabled(security, scheme);
+  const std::string local_scheme(gtk::local_file_scheme);
+  webkit_web_context_register_uri_scheme(context, local_scheme.c_str(), answer_local_file_request,
+                                         new gtk::SourceMapFiles(), forget_local_files);
+  webkit_security_manager_register_uri_scheme_as_secure(security, local_scheme.c_str());
+  webkit_security_manager_register_uri_scheme_as_cors_enabled(security, local_scheme.c_str());
 
   WebKitUserContentManager* content = webkit_user_content_manager_new();
   for (const std::string_view fix : {gtk::insert_rule_fix_script, gtk::shadow_selection_fix_script,
-                                     gtk::editor_layout_fix_script, gtk::clipboard_bridge_script}) {
+                                     gtk::editor_layout_fix_script, gtk::clipboard_bridge_script,
+                                     gtk::local_file_fetch_script}) {
     add_user_script(content, fix);
   }
 

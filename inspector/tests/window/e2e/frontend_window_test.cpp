@@ -363,9 +363,45 @@ TEST_F(FrontendWindowTest, CopyObjectPutsTheInspectorsJsonOnTheClipboard) {
   EXPECT_EQ(copied, R"({"answer":42,"list":[1,2]})");
 }
 
-// The host writes the clipboard for the embedded frontend only: another page in the same view (an
-// override's) keeps WebKit's rule that a write needs the user's gesture.
-TEST_F(FrontendWindowTest, OnlyTheEmbeddedFrontendCanWriteTheClipboardWithoutAGesture) {
+// Compiled output with its source map in a file of its own beside it, as a TypeScript compiler
+// writes them: the frontend shows the original source, read from the disk through the host.
+TEST_F(FrontendWindowTest, ASourceMapInAFileOfItsOwnShowsTheOriginalSource) {
+  std::filesystem::create_directories(dir_ + "/src");
+  std::filesystem::create_directories(dir_ + "/out");
+  const std::string body =
+      "function add(a, b) {\n  const sum = a + b;\n  debugger;\n  return sum;\n}\n"
+      "console.log('frontend ready');\nsetInterval(() => console.log('result ' + add(20, 22)), "
+      "1000);\n";
+  std::ofstream(dir_ + "/out/app.js") << body << "//# sourceMappingURL=app.js.map\n";
+  std::ofstream(dir_ + "/src/app.ts")
+      << "function add(a: number, b: number): number {\n  const sum: number = a + b;\n"
+         "  debugger;\n  return sum;\n}\nconsole.log('frontend ready');\n"
+         "setInterval(() => console.log('result ' + add(20, 22)), 1000);\n";
+  // Line for line, the sources not embedded: the frontend must read app.ts itself.
+  std::ofstream(dir_ + "/out/app.js.map")
+      << R"({"version":3,"file":"app.js","sources":["../src/app.ts"],"names":[],)"
+      << R"("mappings":"AAAA;AACA;AACA;AACA;AACA;AACA;AACA"})";
+
+  XSession x;
+  NodeTarget target = start_node({dir_ + "/out/app.js"});
+  ASSERT_FALSE(target.address.empty());
+  FrontendWindow window(x, target.ws_target);
+  const bool shown = window.wait_until(
+      "return deep('.cm-content').some((e) => e.textContent.includes('a: number, b: number'));",
+      ready_limit);
+  window.save_screenshot("frontend_source_map.png");
+  EXPECT_TRUE(shown) << "the original source was not shown";
+}
+
+// The host writes the clipboard and reads local files for the embedded frontend only: another page
+// in the same view (an override's) keeps WebKit's rule that a clipboard write needs the user's
+// gesture, and reads no file, not even a source map.
+TEST_F(FrontendWindowTest, OnlyTheEmbeddedFrontendGetsTheClipboardAndLocalFiles) {
+  const std::string map = dir_ + "/app.js.map";
+  std::ofstream(map) << R"({"version":3,"sources":[],"mappings":""})";
+  const std::string fetch_map = "fetch('file://" + map +
+                                "').then((r) => r.text()).then((t) => { window.got = t; },"
+                                " () => { window.got = 'refused'; }); return '';";
   XSession x;
   NodeTarget target = start_node({"-e", "setInterval(() => {}, 1000)"}, false);
   ASSERT_FALSE(target.address.empty());
@@ -376,6 +412,9 @@ TEST_F(FrontendWindowTest, OnlyTheEmbeddedFrontendCanWriteTheClipboardWithoutAGe
       "setTimeout(() => navigator.clipboard.writeText('from the frontend'), 2000); return '';");
   window.pump(3s);
   EXPECT_EQ(window.clipboard_text(), "from the frontend");
+  window.evaluate(fetch_map);
+  EXPECT_TRUE(window.wait_until("return window.got !== undefined;", 10s));
+  EXPECT_EQ(window.evaluate("return window.got;"), R"({"version":3,"sources":[],"mappings":""})");
 
   webkit_web_view_load_html(window.view(), "<!doctype html><title>other</title>",
                             "http://elsewhere.localhost/");
@@ -387,6 +426,9 @@ TEST_F(FrontendWindowTest, OnlyTheEmbeddedFrontendCanWriteTheClipboardWithoutAGe
       "}, 2000); return '';");
   window.pump(3s);
   EXPECT_EQ(window.clipboard_text(), "from the frontend");
+  window.evaluate(std::string(fetch_map).replace(fetch_map.find("file://"), 7, "devtools-file://"));
+  EXPECT_TRUE(window.wait_until("return window.got !== undefined;", 10s));
+  EXPECT_EQ(window.evaluate("return window.got;"), "refused");
 }
 
 }  // namespace

@@ -25,6 +25,15 @@ set(TAVRIK_GTK_IMPORTS
   webkit_web_context_register_uri_scheme webkit_web_context_set_preferred_languages
   webkit_settings_new webkit_settings_set_hardware_acceleration_policy
   webkit_web_view_get_type webkit_web_view_load_uri
+  gtk_widget_grab_focus gtk_widget_add_controller gtk_widget_get_clipboard
+  gtk_event_controller_key_new gtk_event_controller_scroll_new
+  gtk_event_controller_set_propagation_phase gtk_event_controller_get_current_event_state
+  gtk_event_controller_get_type gdk_clipboard_set_text g_free jsc_value_to_string
+  webkit_web_view_get_zoom_level webkit_web_view_set_zoom_level webkit_web_view_get_uri
+  webkit_user_content_manager_register_script_message_handler
+  webkit_uri_scheme_request_get_web_view webkit_uri_scheme_request_finish_error
+  webkit_uri_scheme_response_set_http_headers soup_message_headers_new soup_message_headers_append
+  g_filename_from_uri g_error_new_literal g_io_error_quark g_memdup2
 )
 
 # Writes the trampolines (x86-64 ELF assembly) and the table of names into `out_dir`.

@@ -2,7 +2,10 @@
 // context on the main thread.
 #include "platform/shell.hpp"
 
+#include <fcntl.h>
 #include <gtk/gtk.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <webkit/webkit.h>
 
 #include <cstdlib>
@@ -14,6 +17,8 @@
 #include "platform/gtk/frontend_origin.hpp"
 #include "platform/gtk/gtk_loader.hpp"
 #include "platform/gtk/language_tag.hpp"
+#include "platform/gtk/source_map_files.hpp"
+#include "platform/gtk/zoom_steps.hpp"
 #include "platform/loop_control.hpp"
 
 namespace tavrik::shell {
@@ -202,6 +207,82 @@ void answer_scheme_request(WebKitURISchemeRequest* request, gpointer handler) {
 
 void forget_handler(gpointer handler) { delete static_cast<ProtocolHandler*>(handler); }
 
+// A regular file, whole, within the size limit; a pipe, device or directory is refused unread.
+Result<std::string> read_local_file(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Error("cannot open " + path);
+  struct stat status {};
+  std::string bytes;
+  bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            static_cast<std::size_t>(status.st_size) <= gtk::local_file_size_limit;
+  while (ok) {
+    char buffer[65536];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0) break;
+    if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > gtk::local_file_size_limit) {
+      ok = false;
+      break;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  if (!ok) return Error("not a readable regular file within the size limit: " + path);
+  return bytes;
+}
+
+void refuse_local_file(WebKitURISchemeRequest* request, const std::string& why) {
+  GError* error =
+      g_error_new_literal(g_io_error_quark(), G_IO_ERROR_PERMISSION_DENIED, why.c_str());
+  webkit_uri_scheme_request_finish_error(request, error);
+  g_error_free(error);
+}
+
+// The local files of the embedded frontend: only while the view shows it, only what the rules of
+// SourceMapFiles allow.
+void answer_local_file_request(WebKitURISchemeRequest* request, gpointer files) {
+  WebKitWebView* view = webkit_uri_scheme_request_get_web_view(request);
+  const char* page = view != nullptr ? webkit_web_view_get_uri(view) : nullptr;
+  if (page == nullptr || std::string_view(page).substr(0, 11) != "devtools://") {
+    refuse_local_file(request, "local files are for the embedded frontend only");
+    return;
+  }
+  const char* uri = webkit_uri_scheme_request_get_uri(request);
+  const std::string_view text = uri != nullptr ? uri : "";
+  const std::string_view scheme = gtk::local_file_scheme;
+  if (!text.starts_with(scheme) || text.substr(scheme.size(), 1) != ":") {
+    refuse_local_file(request, "not a local file address");
+    return;
+  }
+  // Back to the file: URL the frontend asked for, which GLib turns into a path.
+  const std::string file_uri = "file" + std::string(text.substr(scheme.size()));
+  char* path = g_filename_from_uri(file_uri.c_str(), nullptr, nullptr);
+  if (path == nullptr) {
+    refuse_local_file(request, "not a local file address");
+    return;
+  }
+  auto bytes = static_cast<gtk::SourceMapFiles*>(files)->serve(path, read_local_file);
+  g_free(path);
+  if (!bytes) {
+    refuse_local_file(request, bytes.error().message());
+    return;
+  }
+  const std::string& body = bytes.value();
+  GInputStream* stream = g_memory_input_stream_new_from_data(
+      g_memdup2(body.data(), body.size()), static_cast<gssize>(body.size()), g_free);
+  WebKitURISchemeResponse* answer =
+      webkit_uri_scheme_response_new(stream, static_cast<gint64>(body.size()));
+  webkit_uri_scheme_response_set_content_type(answer, "text/plain; charset=utf-8");
+  SoupMessageHeaders* headers = soup_message_headers_new(SOUP_MESSAGE_HEADERS_RESPONSE);
+  // The frontend's page is of another scheme: without this its fetch would be refused.
+  soup_message_headers_append(headers, "Access-Control-Allow-Origin", "*");
+  webkit_uri_scheme_response_set_http_headers(answer, headers);
+  webkit_uri_scheme_request_finish_with_response(request, answer);
+  g_object_unref(answer);
+  g_object_unref(stream);
+}
+
+void forget_local_files(gpointer files) { delete static_cast<gtk::SourceMapFiles*>(files); }
+
 // The scheme's name, kept by the web view for its later main-frame navigations.
 struct NavigationMapping {
   std::string scheme;
@@ -227,6 +308,80 @@ gboolean on_decide_policy(WebKitWebView* view, WebKitPolicyDecision* decision,
   webkit_policy_decision_ignore(decision);
   webkit_web_view_load_uri(view, mapped->c_str());
   return TRUE;
+}
+
+// Browsers' zoom keys: the frontend's own host functions for them do nothing outside Chromium.
+gboolean on_zoom_key(GtkEventControllerKey*, guint key, guint, GdkModifierType state,
+                     gpointer view) {
+  if ((state & (GDK_CONTROL_MASK | GDK_ALT_MASK)) != GDK_CONTROL_MASK) return FALSE;
+  gtk::ZoomChange change;
+  switch (key) {
+    case GDK_KEY_plus:
+    case GDK_KEY_equal:
+    case GDK_KEY_KP_Add:
+      change = gtk::ZoomChange::in;
+      break;
+    case GDK_KEY_minus:
+    case GDK_KEY_underscore:
+    case GDK_KEY_KP_Subtract:
+      change = gtk::ZoomChange::out;
+      break;
+    case GDK_KEY_0:
+    case GDK_KEY_KP_0:
+      change = gtk::ZoomChange::reset;
+      break;
+    default:
+      return FALSE;
+  }
+  auto* web_view = static_cast<WebKitWebView*>(view);
+  webkit_web_view_set_zoom_level(
+      web_view, gtk::next_zoom_level(webkit_web_view_get_zoom_level(web_view), change));
+  return TRUE;
+}
+
+gboolean on_zoom_scroll(GtkEventControllerScroll* controller, double, double dy, gpointer view) {
+  const GdkModifierType state =
+      gtk_event_controller_get_current_event_state(GTK_EVENT_CONTROLLER(controller));
+  if ((state & (GDK_CONTROL_MASK | GDK_ALT_MASK)) != GDK_CONTROL_MASK || dy == 0) return FALSE;
+  auto* web_view = static_cast<WebKitWebView*>(view);
+  webkit_web_view_set_zoom_level(
+      web_view, gtk::next_zoom_level(webkit_web_view_get_zoom_level(web_view),
+                                     dy < 0 ? gtk::ZoomChange::in : gtk::ZoomChange::out));
+  return TRUE;
+}
+
+// Ahead of the page, so that the keys zoom whatever has the focus inside it.
+void add_zoom_controls(WebKitWebView* view) {
+  GtkEventController* keys = gtk_event_controller_key_new();
+  gtk_event_controller_set_propagation_phase(keys, GTK_PHASE_CAPTURE);
+  g_signal_connect(keys, "key-pressed", callback(on_zoom_key), view);
+  gtk_widget_add_controller(GTK_WIDGET(view), keys);
+  GtkEventController* wheel =
+      gtk_event_controller_scroll_new(static_cast<GtkEventControllerScrollFlags>(
+          GTK_EVENT_CONTROLLER_SCROLL_VERTICAL | GTK_EVENT_CONTROLLER_SCROLL_DISCRETE));
+  gtk_event_controller_set_propagation_phase(wheel, GTK_PHASE_CAPTURE);
+  g_signal_connect(wheel, "scroll", callback(on_zoom_scroll), view);
+  gtk_widget_add_controller(GTK_WIDGET(view), wheel);
+}
+
+// Text the embedded frontend copies after a round trip to the inspector. Only while the view
+// shows the embedded frontend: another page (an override) gets no way around WebKit's rule.
+void on_clipboard_message(WebKitUserContentManager*, JSCValue* value, gpointer view) {
+  const char* uri = webkit_web_view_get_uri(static_cast<WebKitWebView*>(view));
+  if (uri == nullptr || std::string_view(uri).substr(0, 11) != "devtools://") return;
+  char* text = jsc_value_to_string(value);
+  if (text == nullptr) return;
+  gdk_clipboard_set_text(gtk_widget_get_clipboard(GTK_WIDGET(view)), text);
+  g_free(text);
+}
+
+void add_user_script(WebKitUserContentManager* content, std::string_view source) {
+  const std::string text(source);
+  WebKitUserScript* script =
+      webkit_user_script_new(text.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
+                             WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
+  webkit_user_content_manager_add_script(content, script);
+  webkit_user_script_unref(script);
 }
 
 std::vector<std::string> user_languages() {
@@ -269,14 +424,18 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   WebKitSecurityManager* security = webkit_web_context_get_security_manager(context);
   webkit_security_manager_register_uri_scheme_as_secure(security, scheme);
   webkit_security_manager_register_uri_scheme_as_cors_enabled(security, scheme);
+  const std::string local_scheme(gtk::local_file_scheme);
+  webkit_web_context_register_uri_scheme(context, local_scheme.c_str(), answer_local_file_request,
+                                         new gtk::SourceMapFiles(), forget_local_files);
+  webkit_security_manager_register_uri_scheme_as_secure(security, local_scheme.c_str());
+  webkit_security_manager_register_uri_scheme_as_cors_enabled(security, local_scheme.c_str());
 
   WebKitUserContentManager* content = webkit_user_content_manager_new();
-  const std::string fix(gtk::insert_rule_fix_script);
-  WebKitUserScript* script =
-      webkit_user_script_new(fix.c_str(), WEBKIT_USER_CONTENT_INJECT_TOP_FRAME,
-                             WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
-  webkit_user_content_manager_add_script(content, script);
-  webkit_user_script_unref(script);
+  for (const std::string_view fix : {gtk::insert_rule_fix_script, gtk::shadow_selection_fix_script,
+                                     gtk::editor_layout_fix_script, gtk::clipboard_bridge_script,
+                                     gtk::local_file_fetch_script}) {
+    add_user_script(content, fix);
+  }
 
   // No accelerated compositing: the frontend is flat documents and text, which WebKit paints well
   // in software, and its compositor's GL buffers cost more memory than they save time here.
@@ -294,7 +453,17 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
                         new NavigationMapping{options.protocol_name}, forget_mapping,
                         G_CONNECT_DEFAULT);
 
+  const std::string clipboard_signal =
+      "script-message-received::" + std::string(gtk::clipboard_handler_name);
+  g_signal_connect(content, clipboard_signal.c_str(), callback(on_clipboard_message), view);
+  const std::string clipboard_handler(gtk::clipboard_handler_name);
+  webkit_user_content_manager_register_script_message_handler(content, clipboard_handler.c_str(),
+                                                              nullptr);
+  add_zoom_controls(view);
+
   gtk_window_set_child(gtk_window->get(), GTK_WIDGET(view));
+  // Keys go to the page from the start, as in a browser: F8 works before any click.
+  gtk_widget_grab_focus(GTK_WIDGET(view));
   webkit_web_view_load_uri(view, address.c_str());
   return std::unique_ptr<WebView>(std::make_unique<WebKitShellView>(view));
 }

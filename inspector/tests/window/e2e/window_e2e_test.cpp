@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "child_process.hpp"
+#include "node_target.hpp"
 #include "x_session.hpp"
 
 namespace tavrik {
@@ -21,11 +22,12 @@ namespace {
 using namespace std::chrono_literals;
 using testing::Child;
 using testing::ChildOptions;
+using testing::NodeTarget;
 using testing::Screenshot;
+using testing::start_node;
 using testing::XSession;
 
 const std::string binary = TAVRIK_INSPECTOR_BINARY;
-const std::string node = TAVRIK_NODE;
 const std::string artifacts = TAVRIK_ARTIFACTS_DIR;
 const std::string title = "tavrik \xE2\x80\x94 script inspector";
 // Loading 640 files and starting the frontend takes about a second on an idle machine; a busy
@@ -40,34 +42,6 @@ std::string console_lines(const std::string& ws_target, const std::string& devto
 
 std::string embedded_address(const std::string& ws_target) {
   return "http://devtools.localhost/js_app.html?ws=" + ws_target + "&experiments=true&v8only=true";
-}
-
-// A Node.js process with its inspector on a port of its own choosing.
-struct NodeTarget {
-  std::unique_ptr<Child> process;
-  std::string address;    // 127.0.0.1:PORT
-  std::string ws_target;  // 127.0.0.1:PORT/UUID
-};
-
-NodeTarget start_node(const std::vector<std::string>& arguments, bool wait_for_debugger = true) {
-  std::vector<std::string> all{"--inspect=127.0.0.1:0"};
-  if (wait_for_debugger) all.insert(all.end(), {"-r", TAVRIK_WAIT_FOR_DEBUGGER_SCRIPT});
-  all.insert(all.end(), arguments.begin(), arguments.end());
-  NodeTarget target;
-  target.process = std::make_unique<Child>(node, all);
-  if (!target.process->wait_for_err("\n", 20s)) {
-    ADD_FAILURE() << "node did not start its inspector: " << target.process->err();
-    return target;
-  }
-  std::smatch match;
-  const std::string err = target.process->err();
-  if (!std::regex_search(err, match, std::regex(R"(ws://((127\.0\.0\.1:\d+)/[0-9a-f-]+))"))) {
-    ADD_FAILURE() << "no inspector address in: " << err;
-    return target;
-  }
-  target.ws_target = match[1];
-  target.address = match[2];
-  return target;
 }
 
 // The window once it shows what `ready` looks for, or as it is at the end of the time limit: the

@@ -178,12 +178,12 @@ void XSession::press_key(const std::string& keys) {
   }
 }
 
-void XSession::click(unsigned long window, int x, int y) {
+void XSession::click(unsigned long window, int x, int y, unsigned int button) {
   XWindowAttributes attributes{};
   XGetWindowAttributes(x_, window, &attributes);
   XTestFakeMotionEvent(x_, -1, attributes.x + x, attributes.y + y, CurrentTime);
-  XTestFakeButtonEvent(x_, 1, True, CurrentTime);
-  XTestFakeButtonEvent(x_, 1, False, CurrentTime);
+  XTestFakeButtonEvent(x_, button, True, CurrentTime);
+  XTestFakeButtonEvent(x_, button, False, CurrentTime);
   XSync(x_, False);
   std::this_thread::sleep_for(1s);
 }

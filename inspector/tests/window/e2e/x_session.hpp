@@ -61,8 +61,9 @@ class XSession {
   void focus(unsigned long window);
   // X key names, held together when joined by "+", such as "F8" or "Control_L+grave".
   void press_key(const std::string& keys);
-  // A left click at that point of the window, in pixels from its top left corner.
-  void click(unsigned long window, int x, int y);
+  // A click at that point of the window, in pixels from its top left corner: the left button,
+  // or another (3 is the right one).
+  void click(unsigned long window, int x, int y, unsigned int button = 1);
   void type_text(const std::string& text);
 
   // The window's pixels as they are on the display, or nothing on failure.

@@ -7,6 +7,7 @@ Result<LaunchOptions> parse_command_line(std::span<const std::string> arguments)
   for (const auto& argument : arguments) {
     if (argument == print_url_flag) options.print_url_only = true;
     if (argument == list_targets_flag) options.list_targets = true;
+    if (argument == follow_flag) options.follow = true;
     if (argument.starts_with(target_option_prefix)) {
       // The last one counts, so a wrapper script's default can be overridden by appending.
       // An empty value would match every title; it means "no choice", the first target.

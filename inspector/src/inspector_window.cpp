@@ -21,7 +21,7 @@ void run_inspector_loop(std::unique_ptr<shell::EventLoop> loop) {
 }
 
 Error open_inspector_window_on(const shell::Platform& platform, const std::string& frontend_address,
-                               LoopRunner run) {
+                               LoopRunner run, shell::Rediscovery rediscovery) {
   auto loop = platform.create_event_loop();
   if (!loop) return std::move(loop).error().context(std::string(window_failure_message));
 
@@ -32,6 +32,7 @@ Error open_inspector_window_on(const shell::Platform& platform, const std::strin
   options.protocol_name = std::string(devtools_scheme_name);
   options.protocol_handler = handle_devtools_request;
   options.initial_url = frontend_address;
+  options.rediscovery = std::move(rediscovery);
   auto webview = platform.build_webview(*window.value(), options);
   if (!webview) {
     auto error = std::move(webview).error().context(std::string(webview_failure_message));
@@ -46,8 +47,9 @@ Error open_inspector_window_on(const shell::Platform& platform, const std::strin
   return Error("the inspector event loop returned");
 }
 
-Error open_inspector_window(const std::string& frontend_address) {
-  return open_inspector_window_on(shell::platform(), frontend_address, run_inspector_loop);
+Error open_inspector_window(const std::string& frontend_address, shell::Rediscovery rediscovery) {
+  return open_inspector_window_on(shell::platform(), frontend_address, run_inspector_loop,
+                                  std::move(rediscovery));
 }
 
 }  // namespace tavrik

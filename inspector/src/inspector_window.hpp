@@ -25,9 +25,10 @@ void handle_inspector_event(const shell::Event& event, shell::ControlMode& mode)
 // `run` is run_inspector_loop in the tool; tests pass their own.
 using LoopRunner = void (*)(std::unique_ptr<shell::EventLoop> loop);
 Error open_inspector_window_on(const shell::Platform& platform, const std::string& frontend_address,
-                               LoopRunner run);
+                               LoopRunner run, shell::Rediscovery rediscovery = {});
 
 // The tool's entry into window mode, on this build's platform.
-Error open_inspector_window(const std::string& frontend_address);
+Error open_inspector_window(const std::string& frontend_address,
+                            shell::Rediscovery rediscovery = {});
 
 }  // namespace tavrik

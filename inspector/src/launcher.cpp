@@ -22,6 +22,28 @@ std::string_view console_line_frontend_note() {
   return "tavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
 }
 
+Result<std::string> frontend_address_from_debugger_url(Result<std::string> debugger_url) {
+  if (!debugger_url) return std::move(debugger_url).error();
+  return compose_frontend_address(ws_target_from_debugger_url(debugger_url.value()));
+}
+
+shell::Rediscovery rediscovery_for(const LaunchOptions& options) {
+  shell::Rediscovery rediscovery;
+  // The same rules as at the start, on the same address and with the same choice of target.
+  rediscovery.full = [address = options.inspector_address, target = options.target] {
+    return frontend_address_from_debugger_url(discover_ws_url(address, target));
+  };
+  if (options.follow) {
+    rediscovery.once = [address = options.inspector_address,
+                        target = options.target]() -> Result<std::string> {
+      auto body = fetch_targets_once(address);
+      if (!body) return std::move(body).error();
+      return frontend_address_from_debugger_url(choose_target(body.value(), target));
+    };
+  }
+  return rediscovery;
+}
+
 Status run_launcher(const LaunchOptions& options) {
   // Listing wins over everything else: it only looks, so it prints the lines and ends.
   if (options.list_targets) {
@@ -47,7 +69,7 @@ Status run_launcher(const LaunchOptions& options) {
     }
   }
   if (options.print_url_only) return success();
-  return open_inspector_window(frontend_address);
+  return open_inspector_window(frontend_address, rediscovery_for(options));
 }
 
 int process_entry(int argc, char** argv) {

@@ -6,6 +6,7 @@
 
 #include "command_line.hpp"
 #include "error_chain.hpp"
+#include "platform/shell.hpp"
 
 namespace tavrik {
 
@@ -16,6 +17,10 @@ std::string_view console_line_frontend_note();
 
 // In window mode this returns only with an error: on success the process ends in the event loop.
 Status run_launcher(const LaunchOptions& options);
+
+// How the window finds its frontend address again: the whole discovery for a reload, and one
+// attempt at a time with --follow (nothing without it).
+shell::Rediscovery rediscovery_for(const LaunchOptions& options);
 
 // The process entry: returns the exit status.
 int process_entry(int argc, char** argv);

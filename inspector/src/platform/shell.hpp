@@ -2,6 +2,7 @@
 // platform (GTK 4 + WebKitGTK, Win32 + WebView2), chosen by the build.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -58,10 +59,25 @@ struct WindowAttributes {
   std::string title;  // the only attribute the tool sets
 };
 
+// Finding the frontend address again on the same inspector, for a user's reload or to follow the
+// inspector. Each call blocks while it talks to the inspector, so the shell runs it away from the
+// event loop's thread; the shell then opens the address it returns.
+using FrontendLookup = std::function<Result<std::string>()>;
+
+struct Rediscovery {
+  // The whole discovery, retries included: run for F5 / Ctrl+R and for the page's own reload.
+  // Empty: a reload reloads the page as it is.
+  FrontendLookup full;
+  // One attempt, no retry: run about once a second while the window follows the inspector. Empty:
+  // nothing is watched and no timer runs.
+  FrontendLookup once;
+};
+
 struct WebViewOptions {
   std::string protocol_name;
   ProtocolHandler protocol_handler = nullptr;
   std::string initial_url;
+  Rediscovery rediscovery;
 };
 
 // The platform's three constructors, gathered so that the shared window code can be tested with

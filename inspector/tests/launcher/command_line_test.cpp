@@ -15,6 +15,7 @@ TEST(CommandLine, Table) {
     std::string address;
     bool list_targets = false;
     std::optional<std::string> target = std::nullopt;
+    bool follow = false;
   };
   const Case cases[] = {
       {{}, true, false, ""},
@@ -54,6 +55,11 @@ TEST(CommandLine, Table) {
       {{"--target", "abc", "h:1"}, false, false, "abc"},
       {{"--TARGET=x", "--targets=x", "-target=x"}, false, false, "-target=x"},
       {{"--target=x"}, true, false, ""},
+      // --follow, exactly so, anywhere.
+      {{"--follow", "h:1"}, false, false, "h:1", false, std::nullopt, true},
+      {{"h:1", "--print-url", "--follow"}, false, true, "h:1", false, std::nullopt, true},
+      {{"--follow=1", "--FOLLOW", "--followx", "h:1"}, false, false, "h:1"},
+      {{"--follow"}, true, false, ""},
   };
   for (const auto& c : cases) {
     const auto result = parse_command_line(c.arguments);
@@ -69,6 +75,7 @@ TEST(CommandLine, Table) {
     EXPECT_EQ(result.value().inspector_address, c.address);
     EXPECT_EQ(result.value().list_targets, c.list_targets);
     EXPECT_EQ(result.value().target.value, c.target);
+    EXPECT_EQ(result.value().follow, c.follow);
   }
 }
 

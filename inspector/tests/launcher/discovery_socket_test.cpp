@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "discovery.hpp"
+#include "launcher.hpp"
 #include "scripted_inspector.hpp"
 
 namespace tavrik {
@@ -183,6 +184,46 @@ TEST(DiscoveryOverSockets, TheSelectorChoosesAmongSeveralTargets) {
   EXPECT_EQ(none.error().message(),
             "failed to read inspector targets from http://" + inspector.address() + "/json");
   EXPECT_EQ(inspector.connections(), before + 1);
+}
+
+// What the window runs to find its frontend again: the whole discovery with the same choice of
+// target for a reload, and, only when following, single attempts that never retry.
+TEST(DiscoveryOverSockets, TheWindowFindsItsTargetAgainWithTheSameChoice) {
+  const std::string several =
+      R"([{"id":"A","webSocketDebuggerUrl":"ws://h/A"},{"id":"B","webSocketDebuggerUrl":"ws://h/B"}])";
+  ScriptedInspector inspector({testing::read_request(),
+                               testing::send(testing::http_answer("HTTP/1.0 200 OK", several)),
+                               testing::hold_open()});
+  LaunchOptions options;
+  options.inspector_address = inspector.address();
+  options.target.value = "B";
+  const std::string expected =
+      "http://devtools.localhost/js_app.html?ws=h/B&experiments=true&v8only=true";
+
+  const shell::Rediscovery plain = rediscovery_for(options);
+  ASSERT_TRUE(plain.full);
+  EXPECT_FALSE(plain.once) << "without --follow nothing may be watched";
+  const auto found = plain.full();
+  ASSERT_TRUE(found.ok()) << format_error_report(found.error());
+  EXPECT_EQ(found.value(), expected);
+
+  options.follow = true;
+  const shell::Rediscovery following = rediscovery_for(options);
+  ASSERT_TRUE(following.once);
+  const auto looked = following.once();
+  ASSERT_TRUE(looked.ok()) << format_error_report(looked.error());
+  EXPECT_EQ(looked.value(), expected);
+
+  // An inspector that does not answer acceptably: one look is one connection, never the retries
+  // of a whole discovery.
+  ScriptedInspector failing({testing::read_request(),
+                             testing::send(testing::http_answer("HTTP/1.0 500 Oops", "")),
+                             testing::close_now()});
+  options.inspector_address = failing.address();
+  const auto absent = rediscovery_for(options).once();
+  ASSERT_FALSE(absent.ok());
+  EXPECT_EQ(absent.error().message(), "inspector returned non-200: HTTP/1.0 500 Oops");
+  EXPECT_EQ(failing.connections(), 1);
 }
 
 TEST(DiscoveryOverSockets, AnInspectorThatStartsLateIsFoundWithoutAnyMessage) {

@@ -34,6 +34,9 @@ set(TAVRIK_GTK_IMPORTS
   webkit_uri_scheme_request_get_web_view webkit_uri_scheme_request_finish_error
   webkit_uri_scheme_response_set_http_headers soup_message_headers_new soup_message_headers_append
   g_filename_from_uri g_error_new_literal g_io_error_quark g_memdup2
+  g_task_new g_task_set_task_data g_task_get_task_data g_task_run_in_thread g_task_return_boolean
+  g_task_get_type g_timeout_add_seconds g_source_remove g_object_set_data_full g_object_get_data
+  webkit_navigation_action_get_navigation_type
 )
 
 # Writes the trampolines (x86-64 ELF assembly) and the table of names into `out_dir`.

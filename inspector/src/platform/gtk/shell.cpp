@@ -9,6 +9,7 @@
 #include <webkit/webkit.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -283,36 +284,122 @@ void answer_local_file_request(WebKitURISchemeRequest* request, gpointer files) 
 
 void forget_local_files(gpointer files) { delete static_cast<gtk::SourceMapFiles*>(files); }
 
-// The scheme's name, kept by the web view for its later main-frame navigations.
-struct NavigationMapping {
+// What the web view keeps for its later main-frame navigations and for finding its frontend
+// again. Owned by the view (object data), so that it lives exactly as long as the view.
+struct ViewState {
+  WebKitWebView* view = nullptr;  // not owned: the state belongs to it
   std::string scheme;
+  Rediscovery rediscovery;
+  std::string current;   // the frontend address shown, in its composed form
+  bool looking = false;  // a lookup runs on a worker thread; one at a time
+  bool absent = false;   // the last look while following found no inspector
+  guint follow_timer = 0;
+
+  ~ViewState() {
+    if (follow_timer != 0) g_source_remove(follow_timer);
+  }
 };
 
-void forget_mapping(gpointer mapping, GClosure*) {
-  delete static_cast<NavigationMapping*>(mapping);
+void forget_state(gpointer state) { delete static_cast<ViewState*>(state); }
+
+// Opens a frontend address, the embedded origin's http form as its scheme form.
+void open_frontend(ViewState& state, const std::string& address) {
+  state.current = address;
+  const std::string mapped = gtk::scheme_address_for(address, state.scheme).value_or(address);
+  webkit_web_view_load_uri(state.view, mapped.c_str());
+}
+
+// One lookup, run on a worker thread: it blocks on the inspector while the window goes on.
+struct LookupJob {
+  FrontendLookup lookup;
+  bool whole = false;
+  std::optional<Result<std::string>> found;
+};
+
+void forget_job(gpointer job) { delete static_cast<LookupJob*>(job); }
+
+void run_lookup(GTask* task, gpointer, gpointer job, GCancellable*) {
+  auto* work = static_cast<LookupJob*>(job);
+  work->found = work->lookup();
+  g_task_return_boolean(task, TRUE);
+}
+
+// Back on the main thread. The task held the view, and so its state, alive until here.
+void on_lookup_done(GObject* view, GAsyncResult* result, gpointer) {
+  auto* state = static_cast<ViewState*>(g_object_get_data(view, "tavrik-view-state"));
+  const auto* job = static_cast<LookupJob*>(g_task_get_task_data(G_TASK(result)));
+  if (state == nullptr) return;
+  state->looking = false;
+  if (job == nullptr || !job->found) return;
+  const Result<std::string>& found = *job->found;
+  if (job->whole) {
+    // Found: open the target as it is now. Not found: reload what was shown, which then says
+    // that its connection is gone and offers to reconnect.
+    open_frontend(*state, found ? found.value() : state->current);
+    return;
+  }
+  if (!found) {
+    state->absent = true;
+    return;
+  }
+  if (found.value() != state->current || state->absent) open_frontend(*state, found.value());
+  state->absent = false;
+}
+
+void start_lookup(ViewState& state, bool whole) {
+  const FrontendLookup& lookup = whole ? state.rediscovery.full : state.rediscovery.once;
+  if (!lookup || state.looking) return;
+  state.looking = true;
+  GTask* task = g_task_new(state.view, nullptr, on_lookup_done, nullptr);
+  g_task_set_task_data(task, new LookupJob{lookup, whole, std::nullopt}, forget_job);
+  g_task_run_in_thread(task, run_lookup);
+  g_object_unref(task);
+}
+
+gboolean on_follow_timer(gpointer state) {
+  start_lookup(*static_cast<ViewState*>(state), false);
+  return G_SOURCE_CONTINUE;
 }
 
 // A main-frame navigation to the embedded origin's http form goes to the scheme form instead.
 // WebKit offers no way to rewrite the request in place, so the navigation is dropped and the
-// mapped address loaded.
+// mapped address loaded. A reload the page asks for ("Reconnect DevTools") finds the target
+// again, as F5 does: the process behind the inspector may have restarted under a new address.
 gboolean on_decide_policy(WebKitWebView* view, WebKitPolicyDecision* decision,
-                          WebKitPolicyDecisionType type, gpointer mapping) {
+                          WebKitPolicyDecisionType type, gpointer data) {
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+  auto* state = static_cast<ViewState*>(data);
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
       WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  if (webkit_navigation_action_get_navigation_type(action) == WEBKIT_NAVIGATION_TYPE_RELOAD &&
+      state->rediscovery.full) {
+    webkit_policy_decision_ignore(decision);
+    start_lookup(*state, true);
+    return TRUE;
+  }
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
   if (uri == nullptr) return FALSE;
-  const auto mapped =
-      gtk::scheme_address_for(uri, static_cast<const NavigationMapping*>(mapping)->scheme);
+  const auto mapped = gtk::scheme_address_for(uri, state->scheme);
   if (!mapped) return FALSE;
   webkit_policy_decision_ignore(decision);
+  state->current = uri;
   webkit_web_view_load_uri(view, mapped->c_str());
   return TRUE;
 }
 
-// Browsers' zoom keys: the frontend's own host functions for them do nothing outside Chromium.
-gboolean on_zoom_key(GtkEventControllerKey*, guint key, guint, GdkModifierType state,
-                     gpointer view) {
+// A browser's keys: F5 and Ctrl+R find the target again and open it; Ctrl+= / Ctrl+- / Ctrl+0
+// zoom, since the frontend's own host functions for them do nothing outside Chromium.
+gboolean on_browser_key(GtkEventControllerKey*, guint key, guint, GdkModifierType state,
+                        gpointer view) {
+  const auto modifiers = state & (GDK_CONTROL_MASK | GDK_ALT_MASK | GDK_SHIFT_MASK);
+  if ((key == GDK_KEY_F5 && modifiers == 0) ||
+      ((key == GDK_KEY_r || key == GDK_KEY_R) && modifiers == GDK_CONTROL_MASK)) {
+    auto* view_state =
+        static_cast<ViewState*>(g_object_get_data(G_OBJECT(view), "tavrik-view-state"));
+    if (view_state == nullptr || !view_state->rediscovery.full) return FALSE;
+    start_lookup(*view_state, true);
+    return TRUE;
+  }
   if ((state & (GDK_CONTROL_MASK | GDK_ALT_MASK)) != GDK_CONTROL_MASK) return FALSE;
   gtk::ZoomChange change;
   switch (key) {
@@ -350,11 +437,11 @@ gboolean on_zoom_scroll(GtkEventControllerScroll* controller, double, double dy,
   return TRUE;
 }
 
-// Ahead of the page, so that the keys zoom whatever has the focus inside it.
-void add_zoom_controls(WebKitWebView* view) {
+// Ahead of the page, so that the keys act whatever has the focus inside it.
+void add_browser_controls(WebKitWebView* view) {
   GtkEventController* keys = gtk_event_controller_key_new();
   gtk_event_controller_set_propagation_phase(keys, GTK_PHASE_CAPTURE);
-  g_signal_connect(keys, "key-pressed", callback(on_zoom_key), view);
+  g_signal_connect(keys, "key-pressed", callback(on_browser_key), view);
   gtk_widget_add_controller(GTK_WIDGET(view), keys);
   GtkEventController* wheel =
       gtk_event_controller_scroll_new(static_cast<GtkEventControllerScrollFlags>(
@@ -449,9 +536,13 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   g_object_unref(content);
   g_object_unref(context);
   g_object_ref_sink(view);
-  g_signal_connect_data(view, "decide-policy", callback(on_decide_policy),
-                        new NavigationMapping{options.protocol_name}, forget_mapping,
-                        G_CONNECT_DEFAULT);
+  auto* state =
+      new ViewState{view, options.protocol_name, options.rediscovery, options.initial_url};
+  g_object_set_data_full(G_OBJECT(view), "tavrik-view-state", state, forget_state);
+  g_signal_connect(view, "decide-policy", callback(on_decide_policy), state);
+  // Following: a look at the inspector about once a second, one at a time.
+  if (state->rediscovery.once)
+    state->follow_timer = g_timeout_add_seconds(1, on_follow_timer, state);
 
   const std::string clipboard_signal =
       "script-message-received::" + std::string(gtk::clipboard_handler_name);
@@ -459,7 +550,7 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   const std::string clipboard_handler(gtk::clipboard_handler_name);
   webkit_user_content_manager_register_script_message_handler(content, clipboard_handler.c_str(),
                                                               nullptr);
-  add_zoom_controls(view);
+  add_browser_controls(view);
 
   gtk_window_set_child(gtk_window->get(), GTK_WIDGET(view));
   // Keys go to the page from the start, as in a browser: F8 works before any click.

@@ -9,8 +9,8 @@ namespace tavrik::testing {
 
 using namespace std::chrono_literals;
 
-NodeTarget start_node(const std::vector<std::string>& arguments, bool wait_for_debugger) {
-  std::vector<std::string> all{"--inspect=127.0.0.1:0"};
+NodeTarget start_node(const std::vector<std::string>& arguments, bool wait_for_debugger, int port) {
+  std::vector<std::string> all{"--inspect=127.0.0.1:" + std::to_string(port)};
   // A preload rather than --inspect-wait, which Node.js 18 does not have.
   if (wait_for_debugger) all.insert(all.end(), {"-r", TAVRIK_WAIT_FOR_DEBUGGER_SCRIPT});
   all.insert(all.end(), arguments.begin(), arguments.end());

@@ -18,6 +18,8 @@ struct NodeTarget {
 // Starts node with these arguments (a script, or -e and its text). Waiting for the debugger holds
 // the script until a frontend has attached and let it run. On failure the test fails and the
 // address stays empty.
-NodeTarget start_node(const std::vector<std::string>& arguments, bool wait_for_debugger = true);
+// A port of 0 lets Node.js choose one.
+NodeTarget start_node(const std::vector<std::string>& arguments, bool wait_for_debugger = true,
+                      int port = 0);
 
 }  // namespace tavrik::testing

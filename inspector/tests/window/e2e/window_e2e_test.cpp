@@ -293,6 +293,72 @@ TEST_F(WindowEndToEnd, LibrariesSayNothingOnStandardErrorWithoutASessionBus) {
                     console_lines(target.ws_target, embedded_address(target.ws_target)));
 }
 
+// The debugged process restarts on the same port under a new target address, as with
+// `node --watch` or nodemon: F5 finds the new target and opens it, also when pressed while the
+// inspector is still down; without it nothing is watched.
+TEST_F(WindowEndToEnd, F5FindsTheRestartedProcessAndOpensIt) {
+  XSession x;
+  const std::vector<std::string> script{
+      "-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"};
+  NodeTarget first = start_node(script);
+  ASSERT_FALSE(first.address.empty());
+  Child tool(binary, {first.address}, tool_options(&x));
+  ASSERT_TRUE(first.process->wait_for_out("frontend ready", ready_limit)) << tool.err();
+  const auto window = x.find_window(title, 10s);
+  ASSERT_TRUE(window);
+  const int port = std::stoi(first.address.substr(first.address.rfind(':') + 1));
+
+  first.process->stop();
+  x.focus(*window);
+  x.press_key("F5");  // the inspector is down: the tool keeps looking, the window stays usable
+  std::this_thread::sleep_for(1s);
+  NodeTarget second = start_node(script, true, port);
+  ASSERT_FALSE(second.address.empty());
+  ASSERT_NE(second.ws_target, first.ws_target);
+  EXPECT_TRUE(second.process->wait_for_out("frontend ready", ready_limit))
+      << "the reload did not reach the restarted process";
+
+  NodeTarget third;
+  second.process->stop();
+  third = start_node(script, true, port);
+  ASSERT_FALSE(third.address.empty());
+  EXPECT_FALSE(third.process->wait_for_out("frontend ready", 3s))
+      << "the window attached by itself without --follow";
+  x.press_key("Control_L+r");
+  EXPECT_TRUE(third.process->wait_for_out("frontend ready", ready_limit)) << "Ctrl+R";
+
+  // The three lines of the start stay the only standard output.
+  close_like_a_user(x, *window, tool,
+                    console_lines(first.ws_target, embedded_address(first.ws_target)));
+}
+
+// With --follow the window re-attaches by itself after a restart, and can be closed while the
+// inspector is down.
+TEST_F(WindowEndToEnd, WithFollowTheWindowReattachesByItselfAfterARestart) {
+  XSession x;
+  const std::vector<std::string> script{
+      "-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"};
+  NodeTarget first = start_node(script);
+  ASSERT_FALSE(first.address.empty());
+  Child tool(binary, {"--follow", first.address}, tool_options(&x));
+  ASSERT_TRUE(first.process->wait_for_out("frontend ready", ready_limit)) << tool.err();
+  const auto window = x.find_window(title, 10s);
+  ASSERT_TRUE(window);
+  const int port = std::stoi(first.address.substr(first.address.rfind(':') + 1));
+
+  first.process->stop();
+  std::this_thread::sleep_for(2s);  // down for a while: the window waits
+  NodeTarget second = start_node(script, true, port);
+  ASSERT_FALSE(second.address.empty());
+  EXPECT_TRUE(second.process->wait_for_out("frontend ready", ready_limit))
+      << "the window did not follow the restarted process";
+
+  second.process->stop();
+  std::this_thread::sleep_for(1500ms);
+  close_like_a_user(x, *window, tool,
+                    console_lines(first.ws_target, embedded_address(first.ws_target)));
+}
+
 TEST_F(WindowEndToEnd, WindowFailuresAreReportedAfterTheThreeLines) {
   NodeTarget target =
       start_node({"-e", "setInterval(() => {}, 1000)"}, /*wait_for_debugger=*/false);

@@ -36,7 +36,8 @@ Status run_launcher(const LaunchOptions& options) {
   if (!debugger_url) return std::move(debugger_url).error();
 
   const std::string ws_target = ws_target_from_debugger_url(debugger_url.value());
-  const std::string frontend_address = compose_frontend_address(ws_target);
+  const std::string frontend_address =
+      compose_frontend_address(ws_target, ws_scheme_of_debugger_url(debugger_url.value()));
 
   // One write per line, so a reader on a pipe has every line as soon as it is complete.
   for (const std::string& line :

@@ -67,6 +67,24 @@ TEST(LauncherEndToEnd, PrintOnlyWritesTheThreeLines) {
                                    "&experiments=true&v8only=true"));
 }
 
+TEST(LauncherEndToEnd, ATlsTargetIsPrintedBareAndGivenToTheFrontendAsWss) {
+  auto inspector = answering(testing::http_answer(
+      "HTTP/1.0 200 OK", R"([{"webSocketDebuggerUrl":"wss://inspect.test:9229/abc-def"}])"));
+  const auto run = run_program(binary, {"--print-url", inspector->address()}, without_override());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("inspect.test:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?wss=inspect.test:9229/"
+                                   "abc-def&experiments=true&v8only=true"));
+  // The override's {ws} stays the bare target.
+  RunOptions options;
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = "http://127.0.0.1:8080/?ws={ws}";
+  const auto custom = run_program(binary, {"--print-url", inspector->address()}, options);
+  EXPECT_EQ(custom.exit_code, 0);
+  EXPECT_EQ(custom.out, console_lines("inspect.test:9229/abc-def",
+                                      "http://127.0.0.1:8080/?ws=inspect.test:9229/abc-def"));
+}
+
 TEST(LauncherEndToEnd, TheOverrideReplacesTheAddressButNotTheThirdLine) {
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
   RunOptions options;

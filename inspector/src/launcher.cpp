@@ -7,6 +7,7 @@
 #include "frontend_address.hpp"
 #include "inspector_window.hpp"
 #include "platform/process.hpp"
+#include "terminal_text.hpp"
 
 namespace tavrik {
 
@@ -51,10 +52,16 @@ Status run_launcher(const LaunchOptions& options) {
   return open_inspector_window(frontend_address);
 }
 
+void write_error_report(const Error& error) {
+  // The report quotes the inspector's text; a terminal must not obey what it holds.
+  const std::string text = format_error_report(error);
+  process::write_stderr(process::stderr_is_terminal() ? escape_for_terminal(text) : text);
+}
+
 int process_entry(int argc, char** argv) {
   process::prepare();
   auto report = [](const Error& error) {
-    process::write_stderr(format_error_report(error));
+    write_error_report(error);
     return 1;
   };
   auto arguments = process::arguments(argc, argv);

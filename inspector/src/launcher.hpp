@@ -17,6 +17,9 @@ std::string_view console_line_frontend_note();
 // In window mode this returns only with an error: on success the process ends in the event loop.
 Status run_launcher(const LaunchOptions& options);
 
+// Writes the error report to standard error; escaped for a terminal, unchanged for anything else.
+void write_error_report(const Error& error);
+
 // The process entry: returns the exit status.
 int process_entry(int argc, char** argv);
 

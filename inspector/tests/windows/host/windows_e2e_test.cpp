@@ -152,6 +152,17 @@ TEST(WindowsConsole, AnUnansweredConnectIsReportedWithTheTimeOutAfterTheDeadline
   EXPECT_GE(run.elapsed, 6000ms);  // two attempts of 3 s each
 }
 
+TEST(WindowsConsole, AReportToAPipeKeepsTheInspectorsControlBytes) {
+  // Only a console gets visible escapes; a pipe gets the status line byte for byte.
+  const std::string status = "HTTP/1.1 404 \x1b[31mred\x07\x7f";
+  auto inspector = answering(status + "\r\nContent-Length: 2\r\n\r\n[]");
+  const auto run = run_headless(tool, {"--print-url", inspector->address()});
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + inspector->address() +
+                         "/json\n\nCaused by:\n    inspector returned non-200: " + status + "\n");
+  EXPECT_EQ(run.exit_code, 1);
+}
+
 TEST(WindowsConsole, AnAnswerWithoutLengthOnAConnectionHeldOpenEndsInTheReceiveTimeOut) {
   // A complete answer, but no Content-Length and no close: every attempt waits 3 seconds.
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets, false));

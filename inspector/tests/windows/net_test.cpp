@@ -53,6 +53,9 @@ TEST(Winsock, ARefusedConnectionIsError10061) {
 class UnansweredListener {
  public:
   UnansweredListener() {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return;
+    started_ = true;
     listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -85,6 +88,7 @@ class UnansweredListener {
   ~UnansweredListener() {
     for (const SOCKET filler : fillers_) ::closesocket(filler);
     if (listener_ != INVALID_SOCKET) ::closesocket(listener_);
+    if (started_) WSACleanup();
   }
   UnansweredListener(const UnansweredListener&) = delete;
   UnansweredListener& operator=(const UnansweredListener&) = delete;
@@ -97,6 +101,7 @@ class UnansweredListener {
   std::vector<SOCKET> fillers_;
   std::uint16_t port_ = 0;
   bool ready_ = false;
+  bool started_ = false;
 };
 
 TEST(Winsock, AnUnansweredConnectEndsWithError10060AtItsBound) {

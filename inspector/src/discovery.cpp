@@ -48,7 +48,7 @@ Result<net::Socket> connect_to(std::string_view address) {
       last_error = std::move(socket).error();
       continue;
     }
-    auto connected = net::connect_socket(socket.value(), candidate);
+    auto connected = net::connect_socket(socket.value(), candidate, connect_timeout);
     if (connected) return socket;
     last_error = std::move(connected).error();
   }

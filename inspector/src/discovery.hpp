@@ -17,7 +17,10 @@ namespace tavrik {
 
 inline constexpr std::chrono::milliseconds discovery_deadline{5000};
 inline constexpr std::chrono::milliseconds retry_pause{150};
-inline constexpr std::chrono::milliseconds receive_timeout{3000};
+// How long one connect, and one receive, may go without an answer.
+inline constexpr std::chrono::milliseconds socket_timeout{3000};
+inline constexpr std::chrono::milliseconds connect_timeout = socket_timeout;
+inline constexpr std::chrono::milliseconds receive_timeout = socket_timeout;
 // Far above any real target list; a longer response fails the attempt like a malformed one.
 inline constexpr std::size_t response_size_limit = std::size_t{64} << 20;
 

@@ -18,11 +18,16 @@ std::string ws_target_from_debugger_url(std::string_view debugger_url) {
   return std::string(debugger_url);
 }
 
-std::string compose_frontend_address_from(std::string_view ws_target,
+WsScheme ws_scheme_of_debugger_url(std::string_view debugger_url) {
+  return debugger_url.starts_with("wss://") ? WsScheme::secure : WsScheme::plain;
+}
+
+std::string compose_frontend_address_from(std::string_view ws_target, WsScheme scheme,
                                           const std::optional<std::string>& override_template) {
   if (!override_template) {
     std::string address = embedded_origin();
-    address += "/js_app.html?ws=";
+    // A TLS target given as `ws` would be opened as plain "ws://" and never connect.
+    address += scheme == WsScheme::secure ? "/js_app.html?wss=" : "/js_app.html?ws=";
     address += ws_target;
     address += "&experiments=true&v8only=true";
     return address;
@@ -40,8 +45,8 @@ std::string compose_frontend_address_from(std::string_view ws_target,
   return address;
 }
 
-std::string compose_frontend_address(std::string_view ws_target) {
-  return compose_frontend_address_from(ws_target,
+std::string compose_frontend_address(std::string_view ws_target, WsScheme scheme) {
+  return compose_frontend_address_from(ws_target, scheme,
                                        process::environment_variable(frontend_override_variable));
 }
 

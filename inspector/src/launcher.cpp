@@ -7,6 +7,7 @@
 #include "frontend_address.hpp"
 #include "inspector_window.hpp"
 #include "platform/process.hpp"
+#include "terminal_text.hpp"
 
 namespace tavrik {
 
@@ -24,7 +25,8 @@ std::string_view console_line_frontend_note() {
 
 Result<std::string> frontend_address_from_debugger_url(Result<std::string> debugger_url) {
   if (!debugger_url) return std::move(debugger_url).error();
-  return compose_frontend_address(ws_target_from_debugger_url(debugger_url.value()));
+  return compose_frontend_address(ws_target_from_debugger_url(debugger_url.value()),
+                                  ws_scheme_of_debugger_url(debugger_url.value()));
 }
 
 shell::Rediscovery rediscovery_for(const LaunchOptions& options) {
@@ -58,7 +60,8 @@ Status run_launcher(const LaunchOptions& options) {
   if (!debugger_url) return std::move(debugger_url).error();
 
   const std::string ws_target = ws_target_from_debugger_url(debugger_url.value());
-  const std::string frontend_address = compose_frontend_address(ws_target);
+  const std::string frontend_address =
+      compose_frontend_address(ws_target, ws_scheme_of_debugger_url(debugger_url.value()));
 
   // One write per line, so a reader on a pipe has every line as soon as it is complete.
   for (const std::string& line :
@@ -72,10 +75,16 @@ Status run_launcher(const LaunchOptions& options) {
   return open_inspector_window(frontend_address, rediscovery_for(options));
 }
 
+void write_error_report(const Error& error) {
+  // The report quotes the inspector's text; a terminal must not obey what it holds.
+  const std::string text = format_error_report(error);
+  process::write_stderr(process::stderr_is_terminal() ? escape_for_terminal(text) : text);
+}
+
 int process_entry(int argc, char** argv) {
   process::prepare();
   auto report = [](const Error& error) {
-    process::write_stderr(format_error_report(error));
+    write_error_report(error);
     return 1;
   };
   auto arguments = process::arguments(argc, argv);

@@ -21,6 +21,8 @@ Status run_launcher(const LaunchOptions& options);
 // How the window finds its frontend address again: the whole discovery for a reload, and one
 // attempt at a time with --follow (nothing without it).
 shell::Rediscovery rediscovery_for(const LaunchOptions& options);
+// Writes the error report to standard error; escaped for a terminal, unchanged for anything else.
+void write_error_report(const Error& error);
 
 // The process entry: returns the exit status.
 int process_entry(int argc, char** argv);

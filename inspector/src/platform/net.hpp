@@ -59,7 +59,11 @@ std::string system_error_text(int code);
 Result<std::vector<SocketAddress>> resolve_host(const std::string& host);
 
 Result<Socket> open_stream_socket(Family family);
-Status connect_socket(const Socket& socket, const SocketAddress& address);
+// Connects, giving up with the system's time-out error once `timeout` has passed without an
+// answer (a host that drops packets would otherwise hold the caller for the system's own
+// connect time-out, minutes on Linux). The socket is left blocking either way.
+Status connect_socket(const Socket& socket, const SocketAddress& address,
+                      std::chrono::milliseconds timeout);
 Status set_receive_timeout(const Socket& socket, std::chrono::milliseconds timeout);
 
 // Sends some of the bytes; returns how many were taken (0 is possible and is the caller's to

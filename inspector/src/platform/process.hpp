@@ -21,6 +21,10 @@ std::optional<std::string> environment_variable(const char* name);
 // Writes the bytes unchanged to standard output and flushes them.
 Status write_stdout(std::string_view bytes);
 
+// Whether standard error is a terminal (a console on Windows), which would act on control
+// characters rather than store them.
+bool stderr_is_terminal();
+
 // Writes the bytes unchanged to standard error; there is nowhere to report a failure of this.
 void write_stderr(std::string_view bytes);
 

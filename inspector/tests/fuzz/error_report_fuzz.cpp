@@ -1,5 +1,6 @@
 // The error report writer over any chain: NUL-separated fields are the outermost message and then
 // the causes, innermost last. The report is read back line by line against its layout.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,6 +8,8 @@
 
 #include "error_chain.hpp"
 #include "fuzz_check.hpp"
+#include "terminal_text.hpp"
+#include "utf8.hpp"
 
 namespace {
 
@@ -26,6 +29,18 @@ bool take_text(std::string_view& rest, std::string_view text, std::string_view c
     if (!take(rest, "\n") || !take(rest, continuation)) return false;
     text.remove_prefix(line_feed + 1);
   }
+}
+
+// C0 controls but line feed and tab, DEL, and U+0080 to U+009F (C2 is only ever a lead byte).
+bool has_terminal_controls(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7f) return true;
+    if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xa0) {
+      return true;
+    }
+  }
+  return false;
 }
 
 std::string numbered_prefix(std::size_t index) {
@@ -62,5 +77,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Exactly one line feed ends it: nothing is left over.
   TAVRIK_FUZZ_CHECK(rest.empty());
+
+  // The form for a terminal: well-formed UTF-8 with nothing a terminal acts on but line feed and
+  // tab, the same lines, and the report itself whenever it held nothing to escape.
+  const std::string shown = tavrik::escape_for_terminal(report);
+  TAVRIK_FUZZ_CHECK(tavrik::is_valid_utf8(shown));
+  TAVRIK_FUZZ_CHECK(!has_terminal_controls(shown));
+  TAVRIK_FUZZ_CHECK(std::count(shown.begin(), shown.end(), '\n') ==
+                    std::count(report.begin(), report.end(), '\n'));
+  if (tavrik::is_valid_utf8(report) && !has_terminal_controls(report)) {
+    TAVRIK_FUZZ_CHECK(shown == report);
+  } else {
+    TAVRIK_FUZZ_CHECK(shown.size() > report.size());
+  }
   return 0;
 }

@@ -38,19 +38,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TAVRIK_FUZZ_CHECK(ws_target == debugger_url);
   }
 
-  const std::string address = tavrik::compose_frontend_address_from(ws_target, override_template);
+  // TLS exactly when the "wss://" prefix was the one taken away.
+  const auto scheme = tavrik::ws_scheme_of_debugger_url(debugger_url);
+  const bool secure = debugger_url.starts_with("wss://");
+  TAVRIK_FUZZ_CHECK((scheme == tavrik::WsScheme::secure) == secure);
+
+  const std::string address =
+      tavrik::compose_frontend_address_from(ws_target, scheme, override_template);
   if (!override_template) {
-    TAVRIK_FUZZ_CHECK(address == "http://devtools.localhost/js_app.html?ws=" + ws_target +
+    TAVRIK_FUZZ_CHECK(address == std::string("http://devtools.localhost/js_app.html?") +
+                                     (secure ? "wss=" : "ws=") + ws_target +
                                      "&experiments=true&v8only=true");
     return 0;
   }
+  // The template ignores the scheme.
+  const auto other =
+      scheme == tavrik::WsScheme::secure ? tavrik::WsScheme::plain : tavrik::WsScheme::secure;
+  TAVRIK_FUZZ_CHECK(tavrik::compose_frontend_address_from(ws_target, other, override_template) ==
+                    address);
   const std::string& text = *override_template;
   const std::size_t matches = placeholders_in(text);
   TAVRIK_FUZZ_CHECK(address.size() == text.size() - 4 * matches + matches * ws_target.size());
   // The inserted target is never scanned again: putting "{ws}" itself in gives the template back.
-  TAVRIK_FUZZ_CHECK(tavrik::compose_frontend_address_from("{ws}", override_template) == text);
+  TAVRIK_FUZZ_CHECK(tavrik::compose_frontend_address_from("{ws}", scheme, override_template) ==
+                    text);
   // And an empty target simply removes every placeholder.
-  const std::string removed = tavrik::compose_frontend_address_from("", override_template);
+  const std::string removed = tavrik::compose_frontend_address_from("", scheme, override_template);
   TAVRIK_FUZZ_CHECK(removed.size() == text.size() - 4 * matches);
   if (matches == 0) TAVRIK_FUZZ_CHECK(address == text);
   return 0;

@@ -3,7 +3,13 @@
 // reading rules give, within a bound. The cases of one table run side by side, since many of them
 // wait for the 5-second deadline or the 3-second receive time-out.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
+#include <array>
 #include <functional>
 #include <future>
 #include <memory>
@@ -268,6 +274,78 @@ TEST(HostileInspector, PeersThatStall) {
                testing::hold_open()},
               one_cause(timeout_error), Attempts::until_deadline),
   });
+}
+
+// A status line that would recolour the terminal, retitle it, ring it, and clear it (once in a
+// C1 CSI written as UTF-8).
+const std::string status_with_escapes =
+    "HTTP/1.1 404 \x1b[31mred\x1b]0;owned\x07\x7f\r\x1b[2J\xc2\x9b"
+    "2J";
+
+struct TerminalRun {
+  std::string output;  // standard output and error, as the terminal received them
+  int exit_code = -1;
+};
+
+// Runs the tool with standard output and error on a fresh pseudo-terminal, output processing
+// off so that the bytes read are the bytes written.
+TerminalRun run_on_terminal(const std::string& address) {
+  std::vector<std::string> words = {binary, "--print-url", address};
+  std::vector<char*> argv;
+  for (auto& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  TerminalRun result;
+  int master = -1;
+  const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
+  if (pid < 0) return result;
+  if (pid == 0) {
+    termios mode{};
+    ::tcgetattr(STDOUT_FILENO, &mode);
+    mode.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    ::tcsetattr(STDOUT_FILENO, TCSANOW, &mode);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  const auto give_up = std::chrono::steady_clock::now() + run_limit;
+  std::array<char, 4096> buffer;
+  for (;;) {
+    pollfd entry{master, POLLIN, 0};
+    if (::poll(&entry, 1, 1000) == 0) {
+      if (std::chrono::steady_clock::now() > give_up) ::kill(pid, SIGKILL);
+      continue;
+    }
+    const ssize_t count = ::read(master, buffer.data(), buffer.size());
+    if (count <= 0) break;  // EIO once the tool, the last holder of the terminal, has ended
+    result.output.append(buffer.data(), static_cast<std::size_t>(count));
+  }
+  ::close(master);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  return result;
+}
+
+TEST(HostileInspector, EscapeSequencesReachATerminalAsVisibleTextAndAPipeUnchanged) {
+  const std::vector<ScriptStep> script =
+      answer(status_with_escapes + "\r\nContent-Length: 2\r\n\r\n[]", false);
+  const Case piped =
+      failure("to a pipe", script, one_cause("inspector returned non-200: " + status_with_escapes),
+              Attempts::until_deadline);
+  auto pipe_run = std::async(std::launch::async, play, std::cref(piped));
+
+  ScriptedInspector inspector(script);
+  const TerminalRun shown = run_on_terminal(inspector.address());
+  EXPECT_EQ(shown.exit_code, 1);
+  EXPECT_EQ(shown.output, "Error: failed to read inspector targets from http://" +
+                              inspector.address() +
+                              "/json\n\nCaused by:\n    inspector returned non-200: HTTP/1.1 404 "
+                              R"(\x1b[31mred\x1b]0;owned\x07\x7f\x0d\x1b[2J\u009b2J)"
+                              "\n");
+
+  const Observed observed = pipe_run.get();
+  EXPECT_EQ(observed.run.exit_code, 1);
+  EXPECT_EQ(observed.run.err, "Error: failed to read inspector targets from http://" +
+                                  observed.address + "/json\n\nCaused by:\n" + piped.causes);
 }
 
 // The time-out is per receive and the deadline is looked at only after a failed attempt, so an

@@ -1,8 +1,10 @@
 // Discovery over real loopback sockets against a scripted inspector.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include "discovery.hpp"
 #include "launcher.hpp"
+#include "platform/net.hpp"
 #include "scripted_inspector.hpp"
 
 namespace tavrik {
@@ -312,6 +314,52 @@ TEST(DiscoveryOverSockets, ConnectFailuresAreWrappedWithTheAddress) {
   ASSERT_FALSE(unresolvable.ok());
   EXPECT_EQ(unresolvable.error().message(), "connect to inspector at no-such-host.invalid:1");
   EXPECT_FALSE(unresolvable.error().causes()[0].empty());
+}
+
+TEST(DiscoveryOverSockets, AConnectThatIsNeverAnsweredEndsWithTheTimeOut) {
+  // Without the bound this attempt would wait for the kernel's own connect time-out (minutes).
+  testing::UnansweredListener silent;
+  const auto start = std::chrono::steady_clock::now();
+  const auto body = fetch_targets_once(silent.address());
+  const auto waited = std::chrono::steady_clock::now() - start;
+  ASSERT_FALSE(body.ok());
+  EXPECT_EQ(body.error().message(), "connect to inspector at " + silent.address());
+  ASSERT_EQ(body.error().causes().size(), 1u);
+  EXPECT_EQ(body.error().causes()[0], "Connection timed out (os error 110)");
+  EXPECT_GE(waited, 2900ms);  // the whole 3000 ms were given
+  EXPECT_LT(waited, 30s);     // and not the system's minutes
+}
+
+TEST(PosixSockets, ConnectHonoursItsBoundAndLeavesTheSocketBlocking) {
+  net::SocketAddress address;
+  address.address = {127, 0, 0, 1};
+
+  testing::UnansweredListener silent;
+  address.port = silent.port();
+  auto unanswered = net::open_stream_socket(net::Family::ipv4);
+  ASSERT_TRUE(unanswered.ok());
+  const auto timed_out = net::connect_socket(unanswered.value(), address, 200ms);
+  ASSERT_FALSE(timed_out.ok());
+  EXPECT_EQ(timed_out.error().message(), "Connection timed out (os error 110)");
+
+  // A connect that succeeds leaves a blocking socket: the receive time-out depends on it.
+  ScriptedInspector live({testing::hold_open()});
+  address.port = live.port();
+  auto connected = net::open_stream_socket(net::Family::ipv4);
+  ASSERT_TRUE(connected.ok());
+  const auto done = net::connect_socket(connected.value(), address, 200ms);
+  ASSERT_TRUE(done.ok()) << done.error().message();
+  const int flags = ::fcntl(static_cast<int>(connected.value().handle()), F_GETFL);
+  ASSERT_GE(flags, 0);
+  EXPECT_EQ(flags & O_NONBLOCK, 0);
+
+  // A refusal is still told at once, by its own error.
+  address.port = testing::unused_port();
+  auto refused = net::open_stream_socket(net::Family::ipv4);
+  ASSERT_TRUE(refused.ok());
+  const auto failed = net::connect_socket(refused.value(), address, 3000ms);
+  ASSERT_FALSE(failed.ok());
+  EXPECT_EQ(failed.error().message(), "Connection refused (os error 111)");
 }
 
 }  // namespace

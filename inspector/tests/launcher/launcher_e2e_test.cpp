@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -67,6 +68,24 @@ TEST(LauncherEndToEnd, PrintOnlyWritesTheThreeLines) {
                                    "&experiments=true&v8only=true"));
 }
 
+TEST(LauncherEndToEnd, ATlsTargetIsPrintedBareAndGivenToTheFrontendAsWss) {
+  auto inspector = answering(testing::http_answer(
+      "HTTP/1.0 200 OK", R"([{"webSocketDebuggerUrl":"wss://inspect.test:9229/abc-def"}])"));
+  const auto run = run_program(binary, {"--print-url", inspector->address()}, without_override());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("inspect.test:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?wss=inspect.test:9229/"
+                                   "abc-def&experiments=true&v8only=true"));
+  // The override's {ws} stays the bare target.
+  RunOptions options;
+  options.environment["TAVRIK_INSPECTOR_FRONTEND"] = "http://127.0.0.1:8080/?ws={ws}";
+  const auto custom = run_program(binary, {"--print-url", inspector->address()}, options);
+  EXPECT_EQ(custom.exit_code, 0);
+  EXPECT_EQ(custom.out, console_lines("inspect.test:9229/abc-def",
+                                      "http://127.0.0.1:8080/?ws=inspect.test:9229/abc-def"));
+}
+
 TEST(LauncherEndToEnd, TheOverrideReplacesTheAddressButNotTheThirdLine) {
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
   RunOptions options;
@@ -92,6 +111,57 @@ TEST(LauncherEndToEnd, ARefusedConnectionIsReportedAfterTheDeadline) {
                          "\n    1: Connection refused (os error 111)\n");
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_GE(run.elapsed, 5000ms);  // retried until the deadline
+}
+
+TEST(LauncherEndToEnd, AnUnansweredConnectIsReportedWithTheTimeOutAfterTheDeadline) {
+  testing::UnansweredListener silent;
+  const auto run = run_program(binary, {"--print-url", silent.address()});
+  EXPECT_FALSE(run.timed_out);  // within the runner's 30 s, not the kernel's minutes
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + silent.address() +
+                         "/json\n\nCaused by:\n    0: connect to inspector at " + silent.address() +
+                         "\n    1: Connection timed out (os error 110)\n");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_GE(run.elapsed, 6000ms);  // two attempts of 3 s: the second ends past the deadline
+}
+
+TEST(LauncherEndToEnd, AfterAnUnansweredAddressTheNextOneOfTheNameIsTried) {
+  // A name whose first address (::1) never answers and whose second (127.0.0.1, same port)
+  // does. The name comes from a hosts file bound over /etc/hosts in a private mount namespace.
+  ScriptedInspector inspector(
+      {testing::read_request(), testing::send(testing::http_answer("HTTP/1.0 200 OK", targets))});
+  std::unique_ptr<testing::UnansweredListener> silent;
+  try {
+    silent = std::make_unique<testing::UnansweredListener>(/*ipv6=*/true, inspector.port());
+  } catch (const std::exception& failure) {
+    GTEST_SKIP() << "no unanswered listener on ::1 at the inspector's port: " << failure.what();
+  }
+  const std::string unshare = "/usr/bin/unshare";
+  if (::access(unshare.c_str(), X_OK) != 0) GTEST_SKIP() << "no " << unshare;
+  char folder_template[] = "/tmp/tavrik_hosts_XXXXXX";
+  ASSERT_NE(::mkdtemp(folder_template), nullptr);
+  const std::string hosts = std::string(folder_template) + "/hosts";
+  std::ofstream(hosts) << "::1 inspector.test\n127.0.0.1 inspector.test\n";
+  const std::string address = "inspector.test:" + std::to_string(inspector.port());
+  const auto probe = run_program(
+      unshare,
+      {"-rm", "sh", "-c", "mount --bind " + hosts + " /etc/hosts && getent ahosts inspector.test"});
+  if (probe.exit_code != 0 || !probe.out.starts_with("::1 ")) {
+    std::filesystem::remove_all(folder_template);
+    GTEST_SKIP() << "no private mount namespace with ::1 first: " << probe.err << probe.out;
+  }
+  const auto run = run_program(
+      unshare,
+      {"-rm", "sh", "-c", "mount --bind " + hosts + " /etc/hosts && exec \"$0\" --print-url \"$1\"",
+       binary, address});
+  std::filesystem::remove_all(folder_template);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, console_lines("127.0.0.1:9229/abc-def",
+                                   "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/abc-def"
+                                   "&experiments=true&v8only=true"));
+  EXPECT_EQ(inspector.connections(), 1);
+  EXPECT_GE(run.elapsed, 2900ms);  // the first address had its whole 3 s
 }
 
 TEST(LauncherEndToEnd, ANon200AnswerIsReportedWithItsStatusLine) {

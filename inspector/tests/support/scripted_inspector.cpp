@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 
@@ -80,6 +81,37 @@ std::string http_answer(std::string_view status_line, std::string_view body,
   out += "\r\n";
   out += body;
   return out;
+}
+
+UnansweredListener::UnansweredListener(bool ipv6, std::uint16_t port) : ipv6_(ipv6) {
+  listen_fd_ = bind_loopback(ipv6_, port, port_);
+  ::listen(listen_fd_, 0);
+  sockaddr_storage storage{};
+  socklen_t length = sizeof storage;
+  ::getsockname(listen_fd_, reinterpret_cast<sockaddr*>(&storage), &length);
+  // Connect until one connection stays pending: from then on the queue is full.
+  for (int i = 0; i < 16; ++i) {
+    const int fd =
+        ::socket(ipv6_ ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) break;
+    fillers_.push_back(fd);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&storage), length) == 0) continue;
+    if (errno != EINPROGRESS) break;
+    pollfd entry{fd, POLLOUT, 0};
+    if (::poll(&entry, 1, 500) == 0) return;
+  }
+  for (const int fd : fillers_) ::close(fd);
+  ::close(listen_fd_);
+  throw std::runtime_error("the kernel completed every handshake; no unanswered listener");
+}
+
+UnansweredListener::~UnansweredListener() {
+  for (const int fd : fillers_) ::close(fd);
+  ::close(listen_fd_);
+}
+
+std::string UnansweredListener::address() const {
+  return (ipv6_ ? "[::1]:" : "127.0.0.1:") + std::to_string(port_);
 }
 
 ScriptedInspector::ScriptedInspector(std::vector<ScriptStep> script, bool listen_now, bool ipv6)

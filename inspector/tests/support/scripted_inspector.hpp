@@ -72,6 +72,27 @@ class ScriptedInspector {
   std::thread acceptor_;
 };
 
+// A listener on 127.0.0.1 (or ::1) that never completes a handshake, as a host that drops
+// packets: its accept queue (backlog 0) is filled by connections of its own and never drained,
+// so the kernel drops every further SYN and a connect neither succeeds nor is refused. Throws
+// when the kernel completes every handshake anyway.
+class UnansweredListener {
+ public:
+  explicit UnansweredListener(bool ipv6 = false, std::uint16_t port = 0);
+  ~UnansweredListener();
+  UnansweredListener(const UnansweredListener&) = delete;
+  UnansweredListener& operator=(const UnansweredListener&) = delete;
+
+  std::uint16_t port() const { return port_; }
+  std::string address() const;  // "127.0.0.1:PORT" or "[::1]:PORT"
+
+ private:
+  bool ipv6_ = false;
+  int listen_fd_ = -1;
+  std::uint16_t port_ = 0;
+  std::vector<int> fillers_;
+};
+
 // A port on 127.0.0.1 that nothing listens on (bound, then released).
 std::uint16_t unused_port();
 

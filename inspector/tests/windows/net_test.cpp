@@ -6,6 +6,7 @@
 #include <ws2tcpip.h>
 
 #include <chrono>
+#include <vector>
 
 #include "discovery.hpp"
 #include "windows_test_support.hpp"
@@ -32,7 +33,7 @@ Socket connected_to(const SocketAddress& address) {
   auto socket = open_stream_socket(address.family);
   EXPECT_TRUE(socket.ok());
   if (!socket) return Socket();
-  auto connected = connect_socket(socket.value(), address);
+  auto connected = connect_socket(socket.value(), address, connect_timeout);
   EXPECT_TRUE(connected.ok()) << (connected ? "" : connected.error().message());
   return std::move(socket).value();
 }
@@ -40,10 +41,82 @@ Socket connected_to(const SocketAddress& address) {
 TEST(Winsock, ARefusedConnectionIsError10061) {
   auto socket = open_stream_socket(Family::ipv4);
   ASSERT_TRUE(socket);
-  const auto connected = connect_socket(socket.value(), loopback(unused_port()));
+  const auto connected = connect_socket(socket.value(), loopback(unused_port()), connect_timeout);
   ASSERT_FALSE(connected);
   EXPECT_TRUE(connected.error().message().ends_with(" (os error 10061)"))
       << connected.error().message();
+}
+
+// A listener that never completes a handshake, as a host that drops packets: its accept queue
+// (backlog 0) is filled by connections of its own and never drained, so further SYNs are
+// dropped. Made with Winsock itself, so Wine passes the backlog on as a Windows program would.
+class UnansweredListener {
+ public:
+  UnansweredListener() {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return;
+    started_ = true;
+    listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof address;
+    if (listener_ == INVALID_SOCKET ||
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(listener_, 0) != 0 ||
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+      return;
+    }
+    port_ = ntohs(address.sin_port);
+    for (int i = 0; i < 16; ++i) {
+      const SOCKET filler = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+      if (filler == INVALID_SOCKET) return;
+      fillers_.push_back(filler);
+      u_long non_blocking = 1;
+      ::ioctlsocket(filler, static_cast<long>(FIONBIO), &non_blocking);
+      ::connect(filler, reinterpret_cast<sockaddr*>(&address), length);
+      fd_set writable;
+      FD_ZERO(&writable);
+      FD_SET(filler, &writable);
+      timeval wait{0, 500000};
+      if (::select(0, nullptr, &writable, nullptr, &wait) == 0) {
+        ready_ = true;
+        return;
+      }
+    }
+  }
+  ~UnansweredListener() {
+    for (const SOCKET filler : fillers_) ::closesocket(filler);
+    if (listener_ != INVALID_SOCKET) ::closesocket(listener_);
+    if (started_) WSACleanup();
+  }
+  UnansweredListener(const UnansweredListener&) = delete;
+  UnansweredListener& operator=(const UnansweredListener&) = delete;
+
+  bool ready() const { return ready_; }
+  std::uint16_t port() const { return port_; }
+
+ private:
+  SOCKET listener_ = INVALID_SOCKET;
+  std::vector<SOCKET> fillers_;
+  std::uint16_t port_ = 0;
+  bool ready_ = false;
+  bool started_ = false;
+};
+
+TEST(Winsock, AnUnansweredConnectEndsWithError10060AtItsBound) {
+  const UnansweredListener silent;
+  ASSERT_TRUE(silent.ready()) << "every handshake was completed; no unanswered listener";
+  auto socket = open_stream_socket(Family::ipv4);
+  ASSERT_TRUE(socket);
+  const auto start = std::chrono::steady_clock::now();
+  const auto connected = connect_socket(socket.value(), loopback(silent.port()), 300ms);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  ASSERT_FALSE(connected);
+  EXPECT_TRUE(connected.error().message().ends_with(" (os error 10060)"))
+      << connected.error().message();
+  EXPECT_GE(waited, 250ms);  // select's own rounding aside, the bound was waited for
+  EXPECT_LT(waited, 30s);    // and not the system's own connect time-out
 }
 
 TEST(Winsock, SocketsAreNotInheritedByChildren) {
@@ -75,6 +148,7 @@ TEST(Winsock, BytesGoBothWaysAndAPeerThatClosesEndsTheStream) {
 }
 
 TEST(Winsock, TheReceiveTimeOutIsHonoured) {
+  // Also: the connect leaves the socket blocking (non-blocking, this would be 10035 at once).
   // A peer that answers nothing and keeps the connection open. Without an overlapped socket
   // Wine lets this receive wait for ever; the test's own time limit would then end it.
   testing::WinsockInspector silent("", true);

@@ -152,5 +152,14 @@ TEST(ConsoleOutput, AConsoleShowsTheSameCharacters) {
   EXPECT_EQ(run.exit_code, 0u) << "1: the write failed, 2: other characters were shown";
 }
 
+TEST(ConsoleOutput, AnErrorReportShowsEscapeSequencesAsTextOnAConsole) {
+  // The same probe writes a report quoting ESC and BEL to its console and reads it back.
+  WindowsRunOptions options;
+  options.new_console = true;
+  const auto run = run_windows_program(testing::test_program_folder() + L"console_probe.exe",
+                                       L"console_probe.exe report", options);
+  EXPECT_EQ(run.exit_code, 0u) << "2: other characters were shown, 4: no console seen";
+}
+
 }  // namespace
 }  // namespace tavrik

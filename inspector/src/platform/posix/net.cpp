@@ -2,6 +2,7 @@
 #include "platform/net.hpp"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -9,6 +10,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -69,25 +71,40 @@ Result<Socket> open_stream_socket(Family family) {
   return Socket(fd);
 }
 
-Status connect_socket(const Socket& socket, const SocketAddress& address) {
+Status connect_socket(const Socket& socket, const SocketAddress& address,
+                      std::chrono::milliseconds timeout) {
+  const int fd = fd_of(socket);
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0) return last_system_error();
+  // Every later call blocks again (the receive relies on SO_RCVTIMEO, not on polling).
+  const auto blocking_again = [fd, flags]() -> Status {
+    if (::fcntl(fd, F_SETFL, flags) != 0) return last_system_error();
+    return success();
+  };
   sockaddr_storage storage;
   const auto length = static_cast<socklen_t>(to_sockaddr(address, storage));
-  if (::connect(fd_of(socket), reinterpret_cast<const sockaddr*>(&storage), length) == 0) {
-    return success();
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&storage), length) == 0) {
+    return blocking_again();
   }
-  if (errno != EINTR) return last_system_error();
-  // An interrupted connect goes on in the background: wait for it to settle.
-  pollfd entry{fd_of(socket), POLLOUT, 0};
-  while (::poll(&entry, 1, -1) < 0) {
+  if (errno != EINPROGRESS && errno != EINTR) return last_system_error();
+  // The handshake goes on in the background: wait for it to settle, within the bound.
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  pollfd entry{fd, POLLOUT, 0};
+  for (;;) {
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const int ready = ::poll(&entry, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
+    if (ready > 0) break;
+    if (ready == 0) return Error(system_error_text(ETIMEDOUT));
     if (errno != EINTR) return last_system_error();
   }
   int error = 0;
   socklen_t error_length = sizeof error;
-  if (::getsockopt(fd_of(socket), SOL_SOCKET, SO_ERROR, &error, &error_length) != 0) {
+  if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &error_length) != 0) {
     return last_system_error();
   }
   if (error != 0) return Error(system_error_text(error));
-  return success();
+  return blocking_again();
 }
 
 Status set_receive_timeout(const Socket& socket, std::chrono::milliseconds timeout) {

@@ -51,6 +51,8 @@ std::optional<std::string> environment_variable(const char* name) {
 
 Status write_stdout(std::string_view bytes) { return write_all(STDOUT_FILENO, bytes); }
 
+bool stderr_is_terminal() { return ::isatty(STDERR_FILENO) == 1; }
+
 void write_stderr(std::string_view bytes) { (void)write_all(STDERR_FILENO, bytes); }
 
 void prepare() {

@@ -19,6 +19,9 @@ SOCKET socket_of(const Socket& socket) { return static_cast<SOCKET>(socket.handl
 
 Error last_socket_error() { return Error(system_error_text(WSAGetLastError())); }
 
+// The header's FIONBIO is an unsigned expression that ioctlsocket takes as a long.
+constexpr long set_non_blocking = static_cast<long>(FIONBIO);
+
 // Winsock is started once per process, the first time a socket operation needs it, and left
 // running until the process ends. This is the one piece of process state the platform forces.
 Status ensure_winsock() {
@@ -86,13 +89,45 @@ Result<Socket> open_stream_socket(Family family) {
   return Socket(static_cast<std::intptr_t>(handle));
 }
 
-Status connect_socket(const Socket& socket, const SocketAddress& address) {
+Status connect_socket(const Socket& socket, const SocketAddress& address,
+                      std::chrono::milliseconds timeout) {
+  const SOCKET handle = socket_of(socket);
+  u_long non_blocking = 1;
+  if (ioctlsocket(handle, set_non_blocking, &non_blocking) != 0) return last_socket_error();
+  // Every later call blocks again (the receive relies on SO_RCVTIMEO, not on waiting here).
+  const auto blocking_again = [handle]() -> Status {
+    u_long blocking = 0;
+    if (ioctlsocket(handle, set_non_blocking, &blocking) != 0) return last_socket_error();
+    return success();
+  };
   sockaddr_storage storage;
   const int length = to_sockaddr(address, storage);
-  if (connect(socket_of(socket), reinterpret_cast<const sockaddr*>(&storage), length) != 0) {
+  if (connect(handle, reinterpret_cast<const sockaddr*>(&storage), length) == 0) {
+    return blocking_again();
+  }
+  if (WSAGetLastError() != WSAEWOULDBLOCK) return last_socket_error();
+  // Writable: connected; in the exception set: failed. SO_ERROR tells which either way.
+  fd_set writable;
+  fd_set failed;
+  FD_ZERO(&writable);
+  FD_ZERO(&failed);
+  FD_SET(handle, &writable);
+  FD_SET(handle, &failed);
+  const auto count = std::max<std::chrono::milliseconds::rep>(timeout.count(), 0);
+  timeval bound{};
+  bound.tv_sec = static_cast<long>(count / 1000);
+  bound.tv_usec = static_cast<long>((count % 1000) * 1000);
+  const int ready = select(0, nullptr, &writable, &failed, &bound);
+  if (ready == SOCKET_ERROR) return last_socket_error();
+  if (ready == 0) return Error(system_error_text(WSAETIMEDOUT));
+  int error = 0;
+  int error_length = sizeof error;
+  if (getsockopt(handle, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &error_length) !=
+      0) {
     return last_socket_error();
   }
-  return success();
+  if (error != 0) return Error(system_error_text(error));
+  return blocking_again();
 }
 
 Status set_receive_timeout(const Socket& socket, std::chrono::milliseconds timeout) {

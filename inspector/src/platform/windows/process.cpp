@@ -118,6 +118,8 @@ std::optional<std::string> environment_variable(const char* name) {
 
 Status write_stdout(std::string_view bytes) { return write_standard(STD_OUTPUT_HANDLE, bytes); }
 
+bool stderr_is_terminal() { return is_console(GetStdHandle(STD_ERROR_HANDLE)); }
+
 void write_stderr(std::string_view bytes) { (void)write_standard(STD_ERROR_HANDLE, bytes); }
 
 void prepare() {

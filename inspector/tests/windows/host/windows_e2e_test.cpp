@@ -136,6 +136,33 @@ TEST(WindowsConsole, ARefusedConnectionIsReportedAfterTheDeadline) {
   EXPECT_GE(run.elapsed, 5000ms);  // tried again until the deadline
 }
 
+TEST(WindowsConsole, AnUnansweredConnectIsReportedWithTheTimeOutAfterTheDeadline) {
+  // A Linux listener whose full accept queue makes the kernel drop every further SYN.
+  testing::UnansweredListener silent;
+  const auto run = run_headless(tool, {"--print-url", silent.address()});
+  EXPECT_FALSE(run.timed_out);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(std::regex_match(
+      run.err,
+      std::regex("Error: failed to read inspector targets from http://" + silent.address() +
+                 "/json\n\nCaused by:\n    0: connect to inspector at " + silent.address() +
+                 "\n    1: [^\n]+ \\(os error 10060\\)\n")))
+      << run.err;
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_GE(run.elapsed, 6000ms);  // two attempts of 3 s each
+}
+
+TEST(WindowsConsole, AReportToAPipeKeepsTheInspectorsControlBytes) {
+  // Only a console gets visible escapes; a pipe gets the status line byte for byte.
+  const std::string status = "HTTP/1.1 404 \x1b[31mred\x07\x7f";
+  auto inspector = answering(status + "\r\nContent-Length: 2\r\n\r\n[]");
+  const auto run = run_headless(tool, {"--print-url", inspector->address()});
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Error: failed to read inspector targets from http://" + inspector->address() +
+                         "/json\n\nCaused by:\n    inspector returned non-200: " + status + "\n");
+  EXPECT_EQ(run.exit_code, 1);
+}
+
 TEST(WindowsConsole, AnAnswerWithoutLengthOnAConnectionHeldOpenEndsInTheReceiveTimeOut) {
   // A complete answer, but no Content-Length and no close: every attempt waits 3 seconds.
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets, false));

@@ -40,3 +40,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# Inspectors besides Node.js for the launcher's end-to-end tests, from the npm registry, into the
+# build folder; the tests are skipped where they could not be had.
+inspectors="$(dirname "$0")/../build/inspectors"
+if [ ! -x "$inspectors/node_modules/@deno/linux-x64-glibc/deno" ] ||
+  [ ! -x "$inspectors/node_modules/@cloudflare/workerd-linux-64/bin/workerd" ]; then
+  mkdir -p "$inspectors"
+  echo "setup: installing Deno and workerd for the tests"
+  npm install --prefix "$inspectors" --no-audit --no-fund --no-save --loglevel=error \
+    @deno/linux-x64-glibc@2.9.6 @cloudflare/workerd-linux-64@1.20261201.1 >/dev/null ||
+    echo "setup: Deno and workerd could not be installed; their tests will be skipped"
+fi

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 
 #include "scripted_inspector.hpp"
@@ -325,32 +326,52 @@ TEST(LauncherEndToEnd, AFullDiskIsAnErrorToo) {
   EXPECT_EQ(output, "status 1\n");
 }
 
-// Real Node.js: the inspector most people point the tool at. It answers with a Content-Length and
-// keeps the connection open.
-class NodeInspector {
+// A real inspector of another program on a port of the test's choosing, started with the
+// arguments `make_arguments` gives for that port, its output thrown away.
+class InspectorProcess {
  public:
-  NodeInspector() : port_(testing::unused_port()) {
+  InspectorProcess(const std::string& program,
+                   const std::function<std::vector<std::string>(const std::string&)>& arguments,
+                   const std::string& directory = ".")
+      : port_(testing::unused_port()) {
+    std::vector<std::string> argv = arguments(address());
+    argv.insert(argv.begin(), program);
     pid_ = ::fork();
     if (pid_ == 0) {
-      const std::string flag = "--inspect=127.0.0.1:" + std::to_string(port_);
       const int null = ::open("/dev/null", O_RDWR);
       ::dup2(null, STDOUT_FILENO);
       ::dup2(null, STDERR_FILENO);
-      ::execl(TAVRIK_NODE, TAVRIK_NODE, flag.c_str(), "-e", "setInterval(() => {}, 1000)",
-              static_cast<char*>(nullptr));
+      if (::chdir(directory.c_str()) != 0) ::_exit(126);
+      std::vector<char*> raw;
+      for (auto& word : argv) raw.push_back(word.data());
+      raw.push_back(nullptr);
+      ::execv(program.c_str(), raw.data());
       ::_exit(127);
     }
   }
-  ~NodeInspector() {
+  ~InspectorProcess() {
     ::kill(pid_, SIGKILL);
     ::waitpid(pid_, nullptr, 0);
   }
+  InspectorProcess(const InspectorProcess&) = delete;
+  InspectorProcess& operator=(const InspectorProcess&) = delete;
   std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
   std::uint16_t port() const { return port_; }
 
  private:
   std::uint16_t port_;
   pid_t pid_ = -1;
+};
+
+// Real Node.js: the inspector most people point the tool at. It answers with a Content-Length and
+// keeps the connection open.
+class NodeInspector : public InspectorProcess {
+ public:
+  NodeInspector()
+      : InspectorProcess(TAVRIK_NODE, [](const std::string& address) {
+          return std::vector<std::string>{"--inspect=" + address, "-e",
+                                          "setInterval(() => {}, 1000)"};
+        }) {}
 };
 
 TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
@@ -370,6 +391,66 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
   EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
   EXPECT_LT(run.elapsed,
             2900ms);  // not held up by the receive time-out Node's open connection would cause
+}
+
+// Inspectors that nobody here wrote besides Node.js, where the registry had them for setup to
+// install: each lists its own kind of target and is found in print-only mode.
+TEST(LauncherEndToEnd, PrintOnlyAgainstDenoAndWorkerd) {
+  char pattern[] = "/tmp/tavrik-inspectors-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const std::string dir = pattern;
+  std::ofstream(dir + "/main.ts") << "setInterval(() => {}, 1000);\n";
+  std::ofstream(dir + "/worker.js")
+      << "addEventListener('fetch', (event) => event.respondWith(new Response('hi')));\n";
+  std::ofstream(dir + "/config.capnp")
+      << "using Workerd = import \"/workerd/workerd.capnp\";\n"
+         "const config :Workerd.Config = (\n"
+         "  services = [ (name = \"main\", worker = .mainWorker) ],\n"
+         "  sockets = [ (name = \"http\", address = \"127.0.0.1:0\", http = (), service = "
+         "\"main\") ],\n"
+         ");\n"
+         "const mainWorker :Workerd.Worker = (\n"
+         "  serviceWorkerScript = embed \"worker.js\",\n"
+         "  compatibilityDate = \"2024-01-01\",\n"
+         ");\n";
+  struct Case {
+    std::string name;
+    std::string program;
+    std::function<std::vector<std::string>(const std::string&)> arguments;
+    std::string target_pattern;  // the ws target after the address
+  };
+  const std::vector<Case> cases = {
+      {"Deno", TAVRIK_DENO,
+       [](const std::string& address) {
+         return std::vector<std::string>{"run", "--inspect=" + address, "main.ts"};
+       },
+       "/[0-9a-f-]{36}"},
+      {"workerd", TAVRIK_WORKERD,
+       [](const std::string& address) {
+         return std::vector<std::string>{"serve", "config.capnp", "--inspector-addr=" + address};
+       },
+       "/main"},
+  };
+  int ran = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (::access(c.program.c_str(), X_OK) != 0) continue;
+    ++ran;
+    InspectorProcess inspector(c.program, c.arguments, dir);
+    const auto run = run_program(binary, {"--print-url", inspector.address()}, without_override());
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exit_code, 0);
+    const std::string address = "127\\.0\\.0\\.1:" + std::to_string(inspector.port());
+    const std::regex expected("tavrik_inspector: ws target  = (" + address + c.target_pattern +
+                              ")\ntavrik_inspector: devtools   = "
+                              "http://devtools\\.localhost/js_app\\.html\\?ws=\\1"
+                              "&experiments=true&v8only=true\n"
+                              "tavrik_inspector: \\(frontend is embedded; override with "
+                              "TAVRIK_INSPECTOR_FRONTEND\\)\n");
+    EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
+  }
+  std::filesystem::remove_all(dir);
+  if (ran == 0) GTEST_SKIP() << "neither Deno nor workerd is installed (scripts/setup.sh does)";
 }
 
 TEST(LauncherEndToEnd, ListAndChooseTargetsOfRealNode) {

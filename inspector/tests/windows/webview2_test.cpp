@@ -66,7 +66,7 @@ class WebView2Test : public ::testing::Test {
         testing::test_program_folder() + L"fake_webview2\\tavrik_inspector.exe",
         testing::test_program_folder() + L"local_app_data"};
     return win32::build_webview_at(
-        *window, {std::string(devtools_scheme_name), handle_devtools_request, url}, places);
+        *window, {std::string(devtools_scheme_name), handle_devtools_request, url, {}}, places);
   }
 
   Fake fake() {
@@ -240,7 +240,7 @@ TEST(WebView2, TheWindowMustBeOneOfTheShells) {
   class Foreign final : public Window {
   } foreign;
   const auto built =
-      platform().build_webview(foreign, {"devtools", handle_devtools_request, "http://x/"});
+      platform().build_webview(foreign, {"devtools", handle_devtools_request, "http://x/", {}});
   ASSERT_FALSE(built);
   EXPECT_EQ(built.error().message(), "the web view needs a window of the Win32 shell");
 }

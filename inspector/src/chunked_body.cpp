@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <limits>
 
+#include "ascii.hpp"
 #include "http_head.hpp"
 
 namespace tavrik {
 
 namespace {
 
-int hex_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+using ascii::hex_value;
 
 bool is_control(char c) {
   const auto byte = static_cast<unsigned char>(c);
@@ -33,16 +29,16 @@ bool head_announces_chunked(std::string_view head) {
   // Only the last coding counts: "gzip, chunked" ends in chunks, "chunked, gzip" does not.
   std::string_view last;
   http::for_each_field(head, [&](std::string_view name, std::string_view value) {
-    if (!http::ascii_iequals(name, "transfer-encoding")) return true;
+    if (!ascii::iequals(name, "transfer-encoding")) return true;
     while (!value.empty()) {
       const auto comma = value.find(',');
-      const std::string_view coding = http::trim_blanks(value.substr(0, comma));
+      const std::string_view coding = ascii::trim_blanks(value.substr(0, comma));
       if (!coding.empty()) last = coding;
       value = comma == std::string_view::npos ? std::string_view{} : value.substr(comma + 1);
     }
     return true;
   });
-  return http::ascii_iequals(last, "chunked");
+  return ascii::iequals(last, "chunked");
 }
 
 ChunkedDecoder::State ChunkedDecoder::fail(std::string fault) {
@@ -96,8 +92,7 @@ ChunkedDecoder::State ChunkedDecoder::advance(std::string_view body) {
           if (!overflow) size = size * 16 + static_cast<std::size_t>(hex_value(line[digits]));
         }
         std::string_view rest = line.substr(digits);
-        while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
-          rest.remove_prefix(1);
+        while (!rest.empty() && ascii::is_blank(rest.front())) rest.remove_prefix(1);
         bool valid = digits > 0 && (rest.empty() || rest.front() == ';');
         // An extension is read past, whatever it says, but it may not carry control bytes.
         for (char c : rest) valid = valid && !is_control(c);

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "ascii.hpp"
 #include "chunked_body.hpp"
 #include "http_head.hpp"
 #include "platform/net.hpp"
@@ -170,8 +171,8 @@ std::optional<std::size_t> response_length_from_head(std::string_view received) 
   std::optional<std::size_t> length;
   const bool single =
       http::for_each_field(head, [&](std::string_view name, std::string_view value) {
-        if (!http::ascii_iequals(name, "content-length")) return true;
-        const auto parsed = parse_length(http::trim_blanks(value));
+        if (!ascii::iequals(name, "content-length")) return true;
+        const auto parsed = parse_length(ascii::trim_blanks(value));
         if (!parsed || (length && *length != *parsed)) return false;
         length = parsed;
         return true;

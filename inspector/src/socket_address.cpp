@@ -3,18 +3,14 @@
 #include <array>
 #include <cstddef>
 
+#include "ascii.hpp"
+
 namespace tavrik {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-int hex_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+using ascii::hex_value;
+using ascii::is_digit;
 
 // Decimal digits only (at least one), any number of leading zeros, value at most `max`.
 std::optional<std::uint64_t> parse_decimal(std::string_view text, std::uint64_t max) {

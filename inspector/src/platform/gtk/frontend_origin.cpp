@@ -3,19 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ascii.hpp"
+
 namespace tavrik::gtk {
 
-namespace {
-
-bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) ==
-                  std::tolower(static_cast<unsigned char>(b));
-         });
-}
-
-}  // namespace
+using ascii::starts_with_ignoring_case;
 
 std::optional<std::string> scheme_address_for(std::string_view address, std::string_view scheme) {
   // Scheme and host are case-insensitive in a URL; WebKit hands them over in lower case anyway.

@@ -4,14 +4,16 @@
 #include <array>
 #include <utility>
 
+#include "ascii.hpp"
+
 namespace tavrik::gtk {
 
 namespace {
 
-bool is_alpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+using ascii::is_alpha;
+using ascii::is_digit;
+using ascii::lower;
+using ascii::upper;
 
 bool all_of(std::string_view text, bool (*test)(char)) {
   return std::all_of(text.begin(), text.end(), test);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "ascii.hpp"
+
 namespace tavrik::gtk {
 
 namespace {
@@ -22,12 +24,7 @@ bool is_source_map(const nlohmann::json& document) {
 // Percent escapes decoded, as the frontend's URL resolution and the file: URL it asks for carry
 // them; a malformed escape is kept as it is.
 std::string percent_decoded(std::string_view text) {
-  auto hex = [](char c) -> int {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-  };
+  const auto hex = ascii::hex_value;
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
@@ -46,8 +43,8 @@ std::optional<std::string_view> scheme_of(std::string_view text) {
   if (colon == std::string_view::npos || colon == 0) return std::nullopt;
   for (std::size_t i = 0; i < colon; ++i) {
     const char c = text[i];
-    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (!letter && !(i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'))) {
+    if (!ascii::is_alpha(c) &&
+        !(i > 0 && (ascii::is_digit(c) || c == '+' || c == '-' || c == '.'))) {
       return std::nullopt;
     }
   }

@@ -277,6 +277,7 @@ TEST(DiscoveryOverSockets, AddressForms) {
     ASSERT_TRUE(body.ok()) << address << ": " << format_error_report(body.error());
   }
   // The Host header carries the text as typed, sign included.
+  ASSERT_GE(v4.requests().size(), 2u);
   EXPECT_NE(v4.requests()[1].find("\r\nHost: 127.0.0.1:+" + std::to_string(v4.port()) + "\r\n"),
             std::string::npos);
 
@@ -291,6 +292,7 @@ TEST(DiscoveryOverSockets, AddressForms) {
   }
   const auto body = fetch_targets_once(v6->address());
   ASSERT_TRUE(body.ok()) << format_error_report(body.error());
+  ASSERT_EQ(v6->requests().size(), 1u);
   EXPECT_NE(v6->requests()[0].find("\r\nHost: " + v6->address() + "\r\n"), std::string::npos);
 }
 
@@ -313,6 +315,7 @@ TEST(DiscoveryOverSockets, ConnectFailuresAreWrappedWithTheAddress) {
   const auto unresolvable = fetch_targets_once("no-such-host.invalid:1");
   ASSERT_FALSE(unresolvable.ok());
   EXPECT_EQ(unresolvable.error().message(), "connect to inspector at no-such-host.invalid:1");
+  ASSERT_EQ(unresolvable.error().causes().size(), 1u);
   EXPECT_FALSE(unresolvable.error().causes()[0].empty());
 }
 

@@ -92,6 +92,7 @@ TEST(RetryRules, ParsingAndChoiceFailuresAreFinalAtOnce) {
     EXPECT_EQ(attempts.calls, 1);
     EXPECT_TRUE(clock.sleeps.empty());
     EXPECT_EQ(url.error().message(), "failed to read inspector targets from http://a:1/json");
+    ASSERT_FALSE(url.error().causes().empty());
     EXPECT_EQ(url.error().causes()[0], body == "[]"
                                            ? "no webSocketDebuggerUrl in inspector /json: []"
                                            : "inspector /json was not valid JSON");

@@ -1,6 +1,27 @@
-# The library opened by name in window mode; GTK and GLib come with it as its dependencies. The
-# Debian package declares the package that ships it (see dlopen_probe below and packaging.cmake).
-set(TAVRIK_WEBKIT_SONAME libwebkitgtk-6.0.so.4)
+# The library opened by name in window mode; GTK and GLib come with it as its dependencies. Its
+# name is the soname of the very library this build compiles against (found by pkg-config), so
+# that the tool opens the version whose headers it used. The Debian package declares the package
+# that ships it (see dlopen_probe in CMakeLists.txt and packaging.cmake).
+foreach(library IN LISTS WEBKITGTK_LINK_LIBRARIES)
+  get_filename_component(library_name "${library}" NAME)
+  if(library_name MATCHES "^libwebkitgtk-6\\.0\\.so")
+    set(TAVRIK_WEBKIT_LIBRARY "${library}")
+  endif()
+endforeach()
+if(NOT TAVRIK_WEBKIT_LIBRARY)
+  message(FATAL_ERROR "pkg-config named no libwebkitgtk-6.0 library: ${WEBKITGTK_LINK_LIBRARIES}")
+endif()
+find_program(TAVRIK_READELF NAMES ${CMAKE_READELF} readelf REQUIRED)
+execute_process(COMMAND ${TAVRIK_READELF} -d "${TAVRIK_WEBKIT_LIBRARY}"
+                OUTPUT_VARIABLE dynamic_section RESULT_VARIABLE readelf_status)
+if(readelf_status EQUAL 0 AND dynamic_section MATCHES "Library soname: \\[([^]]+)\\]")
+  set(TAVRIK_WEBKIT_SONAME "${CMAKE_MATCH_1}")
+endif()
+if(NOT TAVRIK_WEBKIT_SONAME)
+  message(FATAL_ERROR "${TAVRIK_WEBKIT_LIBRARY} carries no soname")
+endif()
+# Where the tool finds it at run time when the system's loader would not look there by itself.
+get_filename_component(TAVRIK_WEBKIT_LIBRARY_DIR "${TAVRIK_WEBKIT_LIBRARY}" DIRECTORY)
 
 # The GTK, WebKitGTK and GLib functions the Linux host calls. Each becomes a trampoline of the same
 # name that jumps through a slot filled when the libraries are loaded (gtk_loader.cpp). A function
@@ -43,7 +64,13 @@ set(TAVRIK_GTK_IMPORTS
 function(tavrik_write_gtk_imports out_dir)
   list(LENGTH TAVRIK_GTK_IMPORTS count)
   set(asm "// Generated from gtk_imports.cmake: one trampoline per imported function.\n")
-  string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n.text\n")
+  string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n")
+  # The CET property (IBT and SHSTK): without it the linker takes the whole executable for
+  # unprotected. The trampolines only jump, so they keep the shadow stack intact.
+  string(APPEND asm ".section .note.gnu.property,\"a\"\n.p2align 3\n")
+  string(APPEND asm ".long 4\n.long 16\n.long 5\n.asciz \"GNU\"\n")
+  string(APPEND asm ".long 0xc0000002\n.long 4\n.long 3\n.p2align 3\n")
+  string(APPEND asm ".text\n")
   set(names "// Generated from gtk_imports.cmake.\n#include <cstddef>\n")
   string(APPEND names "extern \"C\" const char* const tavrik_gtk_import_names[] = {\n")
   set(index 0)
@@ -51,7 +78,9 @@ function(tavrik_write_gtk_imports out_dir)
     math(EXPR offset "${index} * 8")
     # Hidden: GTK's own calls must never bind to these, only the host's.
     string(APPEND asm ".globl ${name}\n.hidden ${name}\n.type ${name}, @function\n.p2align 3\n")
-    string(APPEND asm "${name}:\n  jmp *tavrik_gtk_import_slots+${offset}(%rip)\n.size ${name}, .-${name}\n")
+    # endbr64: a valid target of the host's indirect calls under indirect branch tracking.
+    string(APPEND asm "${name}:\n  endbr64\n  jmp *tavrik_gtk_import_slots+${offset}(%rip)\n")
+    string(APPEND asm ".size ${name}, .-${name}\n")
     string(APPEND names "  \"${name}\",\n")
     math(EXPR index "${index} + 1")
   endforeach()

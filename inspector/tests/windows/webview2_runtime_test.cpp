@@ -383,7 +383,7 @@ class RuntimeHostTest : public RuntimeSearchTest {
   Result<std::unique_ptr<shell::WebView>> build() {
     return shell::win32::build_webview_at(
         *window,
-        {"devtools", handle_devtools_request, "http://devtools.localhost/js_app.html?ws=x"},
+        {"devtools", handle_devtools_request, "http://devtools.localhost/js_app.html?ws=x", {}},
         {exe_path, (root / L"local").wstring()});
   }
 

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "bundle.hpp"
 #include "devtools_protocol.hpp"
@@ -29,6 +33,8 @@ struct Fake {
   void (*clear)();
   void (*request)(const wchar_t*);
   const char* (*body)(int, std::size_t*);
+  void (*key)(unsigned, int);
+  void (*page_reload)();
 };
 
 template <typename F>
@@ -58,7 +64,8 @@ class WebView2Test : public ::testing::Test {
     }
   }
 
-  Result<std::unique_ptr<WebView>> build(const wchar_t* scenario, const std::string& url) {
+  Result<std::unique_ptr<WebView>> build(const wchar_t* scenario, const std::string& url,
+                                         Rediscovery rediscovery = {}) {
     SetEnvironmentVariableW(L"TAVRIK_FAKE_WEBVIEW2", scenario);
     if (fake().clear != nullptr) fake().clear();
     // The stand-in loader stands beside this .exe path, as a user would put the real one.
@@ -66,7 +73,9 @@ class WebView2Test : public ::testing::Test {
         testing::test_program_folder() + L"fake_webview2\\tavrik_inspector.exe",
         testing::test_program_folder() + L"local_app_data"};
     return win32::build_webview_at(
-        *window, {std::string(devtools_scheme_name), handle_devtools_request, url, {}}, places);
+        *window,
+        {std::string(devtools_scheme_name), handle_devtools_request, url, std::move(rediscovery)},
+        places);
   }
 
   Fake fake() {
@@ -75,25 +84,31 @@ class WebView2Test : public ::testing::Test {
     return {exported<const char* (*)()>(module, "fake_webview2_log"),
             exported<void (*)()>(module, "fake_webview2_clear"),
             exported<void (*)(const wchar_t*)>(module, "fake_webview2_request"),
-            exported<const char* (*)(int, std::size_t*)>(module, "fake_webview2_body")};
+            exported<const char* (*)(int, std::size_t*)>(module, "fake_webview2_body"),
+            exported<void (*)(unsigned, int)>(module, "fake_webview2_key"),
+            exported<void (*)()>(module, "fake_webview2_page_reload")};
   }
 
   std::string log() { return fake().log != nullptr ? fake().log() : ""; }
 
-  // Runs the window's messages until the log holds the text, for at most ten seconds.
-  bool pump_until_logged(const std::string& text) {
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
+  // Runs the window's messages until the log holds the text, for at most `limit`.
+  bool pump_until_logged(const std::string& text, std::chrono::milliseconds limit = 10s) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
     while (log().find(text) == std::string::npos) {
       if (std::chrono::steady_clock::now() >= deadline) return false;
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
       MSG message;
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_TIMER && message.hwnd == handle) ++timer_messages;
         TranslateMessage(&message);
         DispatchMessageW(&message);
       }
     }
     return true;
   }
+
+  // Runs the window's messages for a while, with nothing in particular to wait for.
+  void pump_for(std::chrono::milliseconds time) { pump_until_logged("\x01never", time); }
 
   std::string body(int index) {
     std::size_t size = 0;
@@ -105,7 +120,46 @@ class WebView2Test : public ::testing::Test {
   std::unique_ptr<Window> window;
   std::unique_ptr<WebView> view;
   HWND handle = nullptr;
+  int timer_messages = 0;
 };
+
+// A lookup of the test's making: its answers in turn (the last one again once they run out),
+// and how often it was called. Shared, since the host copies the function to its worker.
+struct ScriptedLookup {
+  std::mutex mutex;
+  std::vector<Result<std::string>> answers;
+  std::size_t calls = 0;
+
+  static FrontendLookup of(const std::shared_ptr<ScriptedLookup>& script) {
+    return [script]() -> Result<std::string> {
+      const std::lock_guard lock(script->mutex);
+      const std::size_t index = std::min(script->calls, script->answers.size() - 1);
+      ++script->calls;
+      return script->answers[index];
+    };
+  }
+  std::size_t called() {
+    const std::lock_guard lock(mutex);
+    return calls;
+  }
+};
+
+std::string frontend_for(const std::string& id) {
+  return "http://devtools.localhost/js_app.html?ws=127.0.0.1:9229/" + id +
+         "&experiments=true&v8only=true";
+}
+
+// The navigations in a log, in order.
+std::vector<std::string> navigations(const std::string& log) {
+  std::vector<std::string> found;
+  std::size_t at = 0;
+  while ((at = log.find("navigate ", at)) != std::string::npos) {
+    const std::size_t end = log.find('\n', at);
+    found.push_back(log.substr(at + 9, end - at - 9));
+    at = end;
+  }
+  return found;
+}
 
 TEST_F(WebView2Test, BuildsInOrderAndAnswersTheDevtoolsOriginFromTheHandler) {
   int width = 700;
@@ -192,6 +246,16 @@ TEST(WebView2Declarations, TheMethodsCalledSitInThePublishedSlots) {
   EXPECT_EQ(slot_of(&ICoreWebView2Controller::put_Bounds), 6);
   EXPECT_EQ(slot_of(&ICoreWebView2Controller::get_CoreWebView2), 25);
   EXPECT_EQ(slot_of(&ICoreWebView2Environment::CreateWebResourceResponse), 4);
+  EXPECT_EQ(slot_of(&ICoreWebView2::add_NavigationStarting), 7);
+  EXPECT_EQ(slot_of(&ICoreWebView2::remove_NavigationStarting), 8);
+  EXPECT_EQ(slot_of(&ICoreWebView2Controller::add_AcceleratorKeyPressed), 19);
+  EXPECT_EQ(slot_of(&ICoreWebView2Controller::remove_AcceleratorKeyPressed), 20);
+  EXPECT_EQ(slot_of(&ICoreWebView2AcceleratorKeyPressedEventArgs::get_KeyEventKind), 3);
+  EXPECT_EQ(slot_of(&ICoreWebView2AcceleratorKeyPressedEventArgs::get_VirtualKey), 4);
+  EXPECT_EQ(slot_of(&ICoreWebView2AcceleratorKeyPressedEventArgs::put_Handled), 8);
+  EXPECT_EQ(slot_of(&ICoreWebView2NavigationStartingEventArgs::get_Uri), 3);
+  EXPECT_EQ(slot_of(&ICoreWebView2NavigationStartingEventArgs::put_Cancel), 8);
+  EXPECT_EQ(slot_of(&ICoreWebView2NavigationStartingEventArgs3::get_NavigationKind), 12);
 }
 
 TEST_F(WebView2Test, EveryFailureOnTheWayIsAnErrorWithItsCause) {
@@ -234,6 +298,183 @@ TEST_F(WebView2Test, AWindowClosedWhileTheWebViewIsCreatedEndsTheWaitAtOnce) {
                                                          : ControlMode::Flow::wait;
   }),
             0);
+}
+
+TEST_F(WebView2Test, F5CtrlRAndThePagesReloadFindTheFrontendAgainAndOpenIt) {
+  // A current runtime says which navigation is a reload; an older one does not, and the host
+  // then takes the page's navigation to the address shown, not started by itself, for one.
+  for (const wchar_t* scenario : {L"ok", L"old-runtime"}) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(scenario)));
+    auto script = std::make_shared<ScriptedLookup>();
+    script->answers = {frontend_for("one"), frontend_for("two"), frontend_for("three")};
+    auto built = build(scenario, address, {ScriptedLookup::of(script), {}});
+    ASSERT_TRUE(built) << built.error().message();
+    view = std::move(built).value();
+    ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+    EXPECT_NE(log().find("key handler added\nnavigation handler added\nnavigate " + address),
+              std::string::npos)
+        << log();
+
+    // F5: the runtime is told the key was handled, so it does not reload the old address.
+    fake().clear();
+    fake().key(VK_F5, 0);
+    ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+    EXPECT_TRUE(log().starts_with("key F5 handled\nnavigate " + frontend_for("one") + "\n" +
+                                  "response " + frontend_for("one") + " 200 OK|"))
+        << log();
+
+    // R without Ctrl is typing, not a reload; Ctrl+R is.
+    fake().clear();
+    fake().key('R', 0);
+    EXPECT_EQ(log(), "key R\n");
+    fake().key('R', 1);
+    ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+    EXPECT_TRUE(
+        log().starts_with("key R\nkey Ctrl+R handled\nnavigate " + frontend_for("two") + "\n"))
+        << log();
+
+    // The page's own reload ("Reconnect DevTools") is cancelled and replaced by a lookup.
+    fake().clear();
+    fake().page_reload();
+    ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+    EXPECT_TRUE(log().starts_with("reload " + frontend_for("two") + "\ncancelled " +
+                                  frontend_for("two") + "\nnavigate " + frontend_for("three") +
+                                  "\n"))
+        << log();
+    EXPECT_EQ(script->called(), 3u);
+    EXPECT_EQ(log().find("unexpected"), std::string::npos) << log();
+
+    fake().clear();
+    view.reset();
+    EXPECT_EQ(log(),
+              "key handler removed 9\nnavigation handler removed 8\nhandler removed 7\nclose\n");
+  }
+}
+
+TEST_F(WebView2Test, AFailedLookupOpensTheAddressShownAgainOnce) {
+  for (const wchar_t* scenario : {L"ok", L"old-runtime"}) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(scenario)));
+    auto script = std::make_shared<ScriptedLookup>();
+    script->answers = {Error("nothing answers")};
+    auto built = build(scenario, address, {ScriptedLookup::of(script), {}});
+    ASSERT_TRUE(built) << built.error().message();
+    view = std::move(built).value();
+    ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+
+    fake().clear();
+    fake().page_reload();
+    ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+    // The host's own navigation to the same address is let through, not taken for another
+    // reload (which would look again, and again).
+    pump_for(500ms);
+    EXPECT_EQ(navigations(log()), std::vector<std::string>{address}) << log();
+    EXPECT_EQ(log().find("cancelled " + address + "\nnavigate"), log().find("cancelled")) << log();
+    EXPECT_EQ(script->called(), 1u);
+    view.reset();
+  }
+}
+
+TEST_F(WebView2Test, FollowingOpensTheAddressWhenItChangesOrComesBackAndNeverWhenUnchanged) {
+  auto full = std::make_shared<ScriptedLookup>();
+  full->answers = {Error("not used")};
+  auto once = std::make_shared<ScriptedLookup>();
+  once->answers = {address,              // as shown: nothing to do
+                   frontend_for("new"),  // restarted: open it
+                   frontend_for("new"),  // unchanged
+                   Error("refused"),     // gone: the page stays
+                   frontend_for("new"),  // back, even at the same address: open it again
+                   frontend_for("new"),  // unchanged
+                   frontend_for("last")};
+  auto built = build(L"ok", address, {ScriptedLookup::of(full), ScriptedLookup::of(once)});
+  ASSERT_TRUE(built) << built.error().message();
+  view = std::move(built).value();
+  ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+  fake().clear();
+  // Seven looks a second apart; generous for a machine busy with other builds.
+  ASSERT_TRUE(pump_until_logged("navigate " + frontend_for("last"), 90s)) << log();
+  EXPECT_EQ(navigations(log()), (std::vector<std::string>{frontend_for("new"), frontend_for("new"),
+                                                          frontend_for("last")}))
+      << log();
+  // The same answer from now on: nothing more is opened, while the looks go on.
+  const std::size_t looks = once->called();
+  pump_for(2500ms);
+  EXPECT_GT(once->called(), looks);
+  EXPECT_EQ(navigations(log()).size(), 3u) << log();
+  EXPECT_EQ(full->called(), 0u);
+}
+
+TEST_F(WebView2Test, WithoutFollowingNoTimerRunsAndWithoutLookupsReloadsAreTheRuntimes) {
+  auto script = std::make_shared<ScriptedLookup>();
+  script->answers = {frontend_for("one")};
+  auto built = build(L"ok", address, {ScriptedLookup::of(script), {}});
+  ASSERT_TRUE(built) << built.error().message();
+  view = std::move(built).value();
+  ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+  pump_for(2500ms);
+  EXPECT_EQ(timer_messages, 0);
+  EXPECT_EQ(script->called(), 0u);
+  view.reset();
+
+  // No lookup at all: the host registers nothing, and the runtime reloads as it always does.
+  built = build(L"ok", address);
+  ASSERT_TRUE(built) << built.error().message();
+  view = std::move(built).value();
+  ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+  EXPECT_EQ(log().find("key handler"), std::string::npos) << log();
+  fake().clear();
+  fake().key(VK_F5, 0);
+  ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+  EXPECT_TRUE(log().starts_with("key F5\nreload " + address + "\nresponse " + address)) << log();
+
+  // And with following, the timer does run.
+  view.reset();
+  built = build(L"ok", address, {ScriptedLookup::of(script), ScriptedLookup::of(script)});
+  ASSERT_TRUE(built) << built.error().message();
+  view = std::move(built).value();
+  pump_for(2500ms);
+  EXPECT_GT(timer_messages, 0);
+}
+
+TEST_F(WebView2Test, AWindowClosedWhileALookupBlocksEndsTheLoopAtOnce) {
+  // The lookup blocks until the test lets it go, as discovery does while the inspector is down.
+  struct Gate {
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> started{false};
+    std::atomic<bool> finished{false};
+    ~Gate() { CloseHandle(release); }
+  };
+  auto gate = std::make_shared<Gate>();
+  FrontendLookup blocking = [gate]() -> Result<std::string> {
+    gate->started = true;
+    WaitForSingleObject(gate->release, 20000);
+    gate->finished = true;
+    return frontend_for("late");
+  };
+  auto built = build(L"ok", address, {blocking, {}});
+  ASSERT_TRUE(built) << built.error().message();
+  view = std::move(built).value();
+  ASSERT_TRUE(pump_until_logged("loaded\n")) << log();
+
+  fake().clear();
+  fake().key(VK_F5, 0);
+  EXPECT_EQ(log(), "key F5 handled\n");
+  for (int i = 0; i < 200 && !gate->started; ++i) Sleep(25);
+  ASSERT_TRUE(gate->started);
+  PostMessageW(handle, WM_CLOSE, 0, 0);
+  EXPECT_EQ(loop->run([](const Event& event, ControlMode& mode) {
+    mode.flow = event.kind == EventKind::close_requested ? ControlMode::Flow::exit
+                                                         : ControlMode::Flow::wait;
+  }),
+            0);
+  EXPECT_FALSE(gate->finished) << "the loop waited for the lookup";
+
+  // Its answer, after the web view is gone, goes nowhere.
+  view.reset();
+  SetEvent(gate->release);
+  for (int i = 0; i < 200 && !gate->finished; ++i) Sleep(25);
+  EXPECT_TRUE(gate->finished);
+  pump_for(300ms);
+  EXPECT_EQ(navigations(log()), std::vector<std::string>{}) << log();
 }
 
 TEST(WebView2, TheWindowMustBeOneOfTheShells) {

@@ -151,6 +151,10 @@ LRESULT Win32Window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
       loop_.deliver(EventKind::device);
       break;
     default:
+      if (content_ != nullptr && content_->content_message(message, wparam, lparam)) {
+        loop_.deliver(EventKind::window_other);
+        return 0;
+      }
       loop_.deliver(EventKind::window_other);
       break;
   }

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/net.hpp"
@@ -205,15 +206,91 @@ class EngineModule {
   HMODULE module_ = nullptr;
 };
 
-// The web view: kept sized to the window's client area and focused with it.
+// Posted to the window by the worker when a lookup has its answer.
+constexpr UINT lookup_done_message = WM_APP + 15;
+constexpr UINT_PTR follow_timer_id = 15;
+constexpr UINT follow_interval_ms = 1000;
+
+// One lookup of the frontend address, run on a thread-pool thread because it blocks on the
+// inspector (for seconds when it is down). The worker and the view share it; the worker posts
+// to the window only while the view is still there to take the answer.
+struct PendingLookup {
+  FrontendLookup lookup;
+  bool whole = false;
+  SRWLOCK lock = SRWLOCK_INIT;
+  HWND window = nullptr;  // under the lock; cleared when the view goes
+  std::optional<Result<std::string>> found;
+};
+
+DWORD WINAPI run_lookup(void* context) {
+  const std::unique_ptr<std::shared_ptr<PendingLookup>> held(
+      static_cast<std::shared_ptr<PendingLookup>*>(context));
+  PendingLookup& pending = **held;
+  auto found = pending.lookup();
+  AcquireSRWLockExclusive(&pending.lock);
+  pending.found = std::move(found);
+  if (pending.window != nullptr) PostMessageW(pending.window, lookup_done_message, 0, 0);
+  ReleaseSRWLockExclusive(&pending.lock);
+  return 0;
+}
+
+class WebView2View;
+
+// F5 and Ctrl+R, which the runtime would otherwise take as its own reload.
+class KeyPressed final : public ComObject<ICoreWebView2AcceleratorKeyPressedEventHandler> {
+ public:
+  explicit KeyPressed(WebView2View* view)
+      : ComObject(IID_ICoreWebView2AcceleratorKeyPressedEventHandler), view_(view) {}
+  HRESULT STDMETHODCALLTYPE Invoke(ICoreWebView2Controller*,
+                                   ICoreWebView2AcceleratorKeyPressedEventArgs* args) override;
+  void forget_view() { view_ = nullptr; }
+
+ private:
+  WebView2View* view_;
+};
+
+// The page's own reload ("Reconnect DevTools" calls location.reload()), and F5 where the
+// runtime reloads before the key reaches the host.
+class NavigationStarting final : public ComObject<ICoreWebView2NavigationStartingEventHandler> {
+ public:
+  explicit NavigationStarting(WebView2View* view)
+      : ComObject(IID_ICoreWebView2NavigationStartingEventHandler), view_(view) {}
+  HRESULT STDMETHODCALLTYPE Invoke(ICoreWebView2*,
+                                   ICoreWebView2NavigationStartingEventArgs* args) override;
+  void forget_view() { view_ = nullptr; }
+
+ private:
+  WebView2View* view_;
+};
+
+// The web view: kept sized to the window's client area and focused with it, and finding its
+// frontend again on a reload and, when following, once a second.
 class WebView2View final : public WebView, public WindowContent {
  public:
-  explicit WebView2View(Win32Window& window) : window_(&window) {}
+  WebView2View(Win32Window& window, Rediscovery rediscovery, std::string initial_url)
+      : window_(&window), rediscovery_(std::move(rediscovery)), current_(std::move(initial_url)) {}
   WebView2View(const WebView2View&) = delete;
   WebView2View& operator=(const WebView2View&) = delete;
 
   ~WebView2View() override {
-    if (window_ != nullptr) window_->set_content(nullptr);
+    if (pending_) {
+      // The worker may still be talking to the inspector; its answer goes nowhere now.
+      AcquireSRWLockExclusive(&pending_->lock);
+      pending_->window = nullptr;
+      ReleaseSRWLockExclusive(&pending_->lock);
+    }
+    if (window_ != nullptr) {
+      if (following_ && window_->handle() != nullptr) KillTimer(window_->handle(), follow_timer_id);
+      window_->set_content(nullptr);
+    }
+    if (key_handler_) {
+      key_handler_->forget_view();
+      controller_->remove_AcceleratorKeyPressed(key_token_);
+    }
+    if (navigation_handler_) {
+      navigation_handler_->forget_view();
+      webview_->remove_NavigationStarting(navigation_token_);
+    }
     if (webview_ && registered_) webview_->remove_WebResourceRequested(token_);
     if (controller_) controller_->Close();
   }
@@ -226,6 +303,100 @@ class WebView2View final : public WebView, public WindowContent {
   }
   void window_gone() override { window_ = nullptr; }
 
+  bool content_message(UINT message, WPARAM wparam, LPARAM) override {
+    if (message == WM_TIMER && wparam == follow_timer_id) {
+      start_lookup(false);
+      return true;
+    }
+    if (message == lookup_done_message) {
+      lookup_done();
+      return true;
+    }
+    return false;
+  }
+
+  bool reloads_find_again() const { return static_cast<bool>(rediscovery_.full); }
+
+  // Opens a frontend address; our own navigation is then never taken for the page's reload.
+  HRESULT open(const std::string& address) {
+    current_ = address;
+    const auto wide = tavrik::win32::to_wide(address);
+    if (!wide || !webview_) return E_INVALIDARG;
+    own_navigation_ = *wide;
+    const HRESULT result = webview_->Navigate(wide->c_str());
+    if (FAILED(result)) own_navigation_.clear();
+    return result;
+  }
+
+  // One lookup at a time. A reload asked for while a follow lookup runs comes right after it.
+  void start_lookup(bool whole) {
+    const FrontendLookup& lookup = whole ? rediscovery_.full : rediscovery_.once;
+    if (!lookup || window_ == nullptr || window_->handle() == nullptr) return;
+    if (pending_) {
+      if (whole && !pending_->whole) reload_wanted_ = true;
+      return;
+    }
+    auto pending = std::make_shared<PendingLookup>();
+    pending->lookup = lookup;
+    pending->whole = whole;
+    pending->window = window_->handle();
+    auto* context = new std::shared_ptr<PendingLookup>(pending);
+    if (!QueueUserWorkItem(run_lookup, context, WT_EXECUTELONGFUNCTION)) {
+      delete context;
+      if (whole) open(current_);  // no thread to look with: reload as it is
+      return;
+    }
+    pending_ = std::move(pending);
+  }
+
+  // Back on the window's thread with the worker's answer.
+  void lookup_done() {
+    if (!pending_) return;
+    AcquireSRWLockExclusive(&pending_->lock);
+    std::optional<Result<std::string>> found = std::move(pending_->found);
+    ReleaseSRWLockExclusive(&pending_->lock);
+    if (!found) return;
+    const bool whole = pending_->whole;
+    pending_.reset();
+    if (whole) {
+      // Found: open the target as it is now. Not found: reload what was shown, which then says
+      // that its connection is gone and offers to reconnect.
+      open(*found ? found->value() : current_);
+    } else if (!reload_wanted_ && *found && (found->value() != current_ || absent_)) {
+      open(found->value());
+    }
+    // A page opened while nothing answered must be opened again once something does.
+    absent_ = !*found;
+    if (reload_wanted_) {
+      reload_wanted_ = false;
+      start_lookup(true);
+    }
+  }
+
+  // Whether a navigation the runtime is starting is a reload of the page, which the host
+  // replaces by a lookup.
+  bool is_reload(ICoreWebView2NavigationStartingEventArgs& args) {
+    wchar_t* uri = nullptr;
+    std::wstring address;
+    if (SUCCEEDED(args.get_Uri(&uri)) && uri != nullptr) address = uri;
+    CoTaskMemFree(uri);
+    // Never our own: a runtime may report a navigation to the address shown as a reload.
+    if (!own_navigation_.empty() && address == own_navigation_) {
+      own_navigation_.clear();
+      return false;
+    }
+    ComPtr<ICoreWebView2NavigationStartingEventArgs3> args3;
+    if (SUCCEEDED(args.QueryInterface(IID_ICoreWebView2NavigationStartingEventArgs3,
+                                      reinterpret_cast<void**>(args3.put()))) &&
+        args3) {
+      NavigationKind kind = navigation_kind_new_document;
+      return SUCCEEDED(args3->get_NavigationKind(&kind)) && kind == navigation_kind_reload;
+    }
+    // Older runtimes do not say; a navigation to the address shown that the host did not start
+    // is the page reloading itself.
+    return address == tavrik::win32::to_wide_lossy(current_);
+  }
+
   EngineModule engine_;  // first, so that it goes after every object of the runtime
   Win32Window* window_;
   ComPtr<ICoreWebView2Environment> environment_;
@@ -233,7 +404,44 @@ class WebView2View final : public WebView, public WindowContent {
   ComPtr<ICoreWebView2> webview_;
   EventRegistrationToken token_{};
   bool registered_ = false;
+
+  Rediscovery rediscovery_;
+  std::string current_;          // the frontend address shown, in its composed form
+  std::wstring own_navigation_;  // the host's last Navigate, until the runtime starts it
+  std::shared_ptr<PendingLookup> pending_;
+  bool reload_wanted_ = false;
+  bool absent_ = false;  // the last look found no inspector
+  bool following_ = false;
+  ComPtr<KeyPressed> key_handler_;
+  EventRegistrationToken key_token_{};
+  ComPtr<NavigationStarting> navigation_handler_;
+  EventRegistrationToken navigation_token_{};
 };
+
+HRESULT KeyPressed::Invoke(ICoreWebView2Controller*,
+                           ICoreWebView2AcceleratorKeyPressedEventArgs* args) {
+  if (args == nullptr) return E_INVALIDARG;
+  if (view_ == nullptr || !view_->reloads_find_again()) return S_OK;
+  KeyEventKind kind = key_event_kind_key_up;
+  UINT key = 0;
+  if (FAILED(args->get_KeyEventKind(&kind)) || kind != key_event_kind_key_down) return S_OK;
+  if (FAILED(args->get_VirtualKey(&key))) return S_OK;
+  // The runtime raises this on the window's thread with the key state of that message.
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  const bool others = GetKeyState(VK_MENU) < 0 || GetKeyState(VK_SHIFT) < 0;
+  if (others || !((key == VK_F5 && !control) || (key == 'R' && control))) return S_OK;
+  args->put_Handled(TRUE);
+  view_->start_lookup(true);
+  return S_OK;
+}
+
+HRESULT NavigationStarting::Invoke(ICoreWebView2*, ICoreWebView2NavigationStartingEventArgs* args) {
+  if (args == nullptr) return E_INVALIDARG;
+  if (view_ == nullptr || !view_->is_reload(*args)) return S_OK;
+  args->put_Cancel(TRUE);
+  view_->start_lookup(true);
+  return S_OK;
+}
 
 enum class Wait { done, close_requested, timed_out, quit };
 
@@ -384,7 +592,7 @@ Result<std::unique_ptr<WebView>> build_webview_at(Window& window, const WebViewO
   HRESULT result = OleInitialize(nullptr);
   if (FAILED(result)) return Error(hresult_text(result)).context("initialise COM");
 
-  auto view = std::make_unique<WebView2View>(*host);
+  auto view = std::make_unique<WebView2View>(*host, options.rediscovery, options.initial_url);
   auto creation = std::make_shared<Creation>();
   const auto deadline = std::chrono::steady_clock::now() + creation_time_limit;
 
@@ -464,9 +672,35 @@ Result<std::unique_ptr<WebView>> build_webview_at(Window& window, const WebViewO
         .context("add the resource filter " + tavrik::win32::to_utf8_lossy(filter));
   }
 
-  result = view->webview_->Navigate(url->c_str());
+  // A reload, from the keys or the page, finds the frontend again instead of reloading as it is.
+  if (view->reloads_find_again()) {
+    view->key_handler_ = ComPtr<KeyPressed>(new KeyPressed(view.get()));
+    result =
+        view->controller_->add_AcceleratorKeyPressed(view->key_handler_.get(), &view->key_token_);
+    if (FAILED(result)) {
+      view->key_handler_ = ComPtr<KeyPressed>();
+      return Error(hresult_text(result)).context("register the key handler");
+    }
+    view->navigation_handler_ = ComPtr<NavigationStarting>(new NavigationStarting(view.get()));
+    result = view->webview_->add_NavigationStarting(view->navigation_handler_.get(),
+                                                    &view->navigation_token_);
+    if (FAILED(result)) {
+      view->navigation_handler_ = ComPtr<NavigationStarting>();
+      return Error(hresult_text(result)).context("register the navigation handler");
+    }
+  }
+
+  result = view->open(options.initial_url);
   if (FAILED(result)) {
     return Error(hresult_text(result)).context("navigate to " + options.initial_url);
+  }
+
+  // Following: a look at the inspector about once a second, one at a time.
+  if (options.rediscovery.once) {
+    if (SetTimer(host->handle(), follow_timer_id, follow_interval_ms, nullptr) == 0) {
+      return last_error_text().context("start the timer that follows the inspector");
+    }
+    view->following_ = true;
   }
   return std::unique_ptr<WebView>(std::move(view));
 }

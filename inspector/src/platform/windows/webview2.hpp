@@ -33,6 +33,21 @@ enum MoveFocusReason : int {
   move_focus_reason_programmatic = 0,
 };
 
+// COREWEBVIEW2_KEY_EVENT_KIND
+enum KeyEventKind : int {
+  key_event_kind_key_down = 0,
+  key_event_kind_key_up = 1,
+  key_event_kind_system_key_down = 2,
+  key_event_kind_system_key_up = 3,
+};
+
+// COREWEBVIEW2_NAVIGATION_KIND
+enum NavigationKind : int {
+  navigation_kind_reload = 0,
+  navigation_kind_back_or_forward = 1,
+  navigation_kind_new_document = 2,
+};
+
 // COM interfaces have no virtual destructor: it would take a vtable slot of its own.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
@@ -42,6 +57,8 @@ struct ICoreWebView2Controller;
 struct ICoreWebView2Environment;
 struct ICoreWebView2WebResourceRequest;
 struct ICoreWebView2WebResourceRequestedEventArgs;
+struct ICoreWebView2AcceleratorKeyPressedEventArgs;
+struct ICoreWebView2NavigationStartingEventArgs;
 
 // {aafcc94f-fa27-48fd-97df-830ef75aaec9}; created by the environment, handed on, never called.
 struct ICoreWebView2WebResourceResponse : IUnknown {};
@@ -67,6 +84,22 @@ struct ICoreWebView2WebResourceRequestedEventHandler : IUnknown {
 };
 inline constexpr GUID IID_ICoreWebView2WebResourceRequestedEventHandler = {
     0xab00b74c, 0x15f1, 0x4646, {0x80, 0xe8, 0xe7, 0x63, 0x41, 0xd2, 0x5d, 0x71}};
+
+// {b29c7e28-fa79-41a8-8e44-65811c76dcb2}
+struct ICoreWebView2AcceleratorKeyPressedEventHandler : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE Invoke(ICoreWebView2Controller* sender,
+                                           ICoreWebView2AcceleratorKeyPressedEventArgs* args) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2AcceleratorKeyPressedEventHandler = {
+    0xb29c7e28, 0xfa79, 0x41a8, {0x8e, 0x44, 0x65, 0x81, 0x1c, 0x76, 0xdc, 0xb2}};
+
+// {9adbe429-f36d-432b-9ddc-f8881fbd76e3}
+struct ICoreWebView2NavigationStartingEventHandler : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE Invoke(ICoreWebView2* sender,
+                                           ICoreWebView2NavigationStartingEventArgs* args) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2NavigationStartingEventHandler = {
+    0x9adbe429, 0xf36d, 0x432b, {0x9d, 0xdc, 0xf8, 0x88, 0x1f, 0xbd, 0x76, 0xe3}};
 
 // {b96d755e-0319-4e92-a296-23436f46a1fc}
 struct ICoreWebView2Environment : IUnknown {
@@ -99,8 +132,9 @@ struct ICoreWebView2Controller : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE add_LostFocus(IUnknown* eventHandler,
                                                   EventRegistrationToken* token) = 0;
   virtual HRESULT STDMETHODCALLTYPE remove_LostFocus(EventRegistrationToken token) = 0;
-  virtual HRESULT STDMETHODCALLTYPE add_AcceleratorKeyPressed(IUnknown* eventHandler,
-                                                              EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  add_AcceleratorKeyPressed(ICoreWebView2AcceleratorKeyPressedEventHandler* eventHandler,
+                            EventRegistrationToken* token) = 0;
   virtual HRESULT STDMETHODCALLTYPE remove_AcceleratorKeyPressed(EventRegistrationToken token) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_ParentWindow(HWND* parentWindow) = 0;
   virtual HRESULT STDMETHODCALLTYPE put_ParentWindow(HWND parentWindow) = 0;
@@ -115,8 +149,8 @@ struct ICoreWebView2 : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE get_Source(LPWSTR* uri) = 0;
   virtual HRESULT STDMETHODCALLTYPE Navigate(LPCWSTR uri) = 0;
   virtual HRESULT STDMETHODCALLTYPE NavigateToString(LPCWSTR htmlContent) = 0;
-  virtual HRESULT STDMETHODCALLTYPE add_NavigationStarting(IUnknown* eventHandler,
-                                                           EventRegistrationToken* token) = 0;
+  virtual HRESULT STDMETHODCALLTYPE add_NavigationStarting(
+      ICoreWebView2NavigationStartingEventHandler* eventHandler, EventRegistrationToken* token) = 0;
   virtual HRESULT STDMETHODCALLTYPE remove_NavigationStarting(EventRegistrationToken token) = 0;
   virtual HRESULT STDMETHODCALLTYPE add_ContentLoading(IUnknown* eventHandler,
                                                        EventRegistrationToken* token) = 0;
@@ -361,6 +395,42 @@ struct ICoreWebView2WebResourceRequest : IUnknown {
   // The string is the caller's, freed with CoTaskMemFree.
   virtual HRESULT STDMETHODCALLTYPE get_Uri(LPWSTR* uri) = 0;
 };
+
+// {9f760f8a-fb79-42be-9990-7b56900fa9c7}
+struct ICoreWebView2AcceleratorKeyPressedEventArgs : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE get_KeyEventKind(KeyEventKind* keyEventKind) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_VirtualKey(UINT* virtualKey) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_KeyEventLParam(INT* lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_PhysicalKeyStatus(void* physicalKeyStatus) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Handled(BOOL* handled) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_Handled(BOOL handled) = 0;
+};
+
+// {5b495469-e119-438a-9b18-7604f25f2e49}
+struct ICoreWebView2NavigationStartingEventArgs : IUnknown {
+  // The string is the caller's, freed with CoTaskMemFree.
+  virtual HRESULT STDMETHODCALLTYPE get_Uri(LPWSTR* uri) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_IsUserInitiated(BOOL* isUserInitiated) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_IsRedirected(BOOL* isRedirected) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_RequestHeaders(IUnknown** requestHeaders) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Cancel(BOOL* cancel) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_Cancel(BOOL cancel) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_NavigationId(UINT64* navigationId) = 0;
+};
+
+// {9086be93-91aa-472d-a7e0-579f2ba006ad}; declared for its slots only.
+struct ICoreWebView2NavigationStartingEventArgs2 : ICoreWebView2NavigationStartingEventArgs {
+  virtual HRESULT STDMETHODCALLTYPE get_AdditionalAllowedFrameAncestors(LPWSTR* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_AdditionalAllowedFrameAncestors(LPCWSTR value) = 0;
+};
+
+// {ddffe494-4942-4bd2-ab73-35b8ff40e19f}. Tells a reload (F5, location.reload()) from a
+// navigation to a new document; older runtimes do not offer it.
+struct ICoreWebView2NavigationStartingEventArgs3 : ICoreWebView2NavigationStartingEventArgs2 {
+  virtual HRESULT STDMETHODCALLTYPE get_NavigationKind(NavigationKind* navigationKind) = 0;
+};
+inline constexpr GUID IID_ICoreWebView2NavigationStartingEventArgs3 = {
+    0xddffe494, 0x4942, 0x4bd2, {0xab, 0x73, 0x35, 0xb8, 0xff, 0x40, 0xe1, 0x9f}};
 
 #pragma GCC diagnostic pop
 

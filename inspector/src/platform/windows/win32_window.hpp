@@ -12,12 +12,17 @@
 namespace tavrik::shell::win32 {
 
 // Told when the window's client area changes, when the window gets the focus, and when the
-// window goes away (after which it is told nothing more).
+// window goes away (after which it is told nothing more). Messages the window does not handle
+// itself (the content's own timers and posted messages) are offered to it first.
 class WindowContent {
  public:
   virtual void fit(const RECT& client_area) = 0;
   virtual void take_focus() = 0;
   virtual void window_gone() = 0;
+  // True when the content took the message.
+  virtual bool content_message(UINT /*message*/, WPARAM /*wparam*/, LPARAM /*lparam*/) {
+    return false;
+  }
 
  protected:
   ~WindowContent() = default;

@@ -9,10 +9,15 @@
 //
 // TAVRIK_FAKE_WEBVIEW2 picks the behaviour: unset or "ok"; "sync" (handlers called inside the
 // calls); "no-runtime" (the loader's answer when no runtime is installed); "environment-fails";
-// "controller-fails"; "bounds-fails"; "old-runtime" (no ICoreWebView2_22); "stay-loaded" (the
-// engine's DllCanUnloadNow always says no). Navigate refuses an address without "://", as the
-// runtime refuses a malformed one. TAVRIK_FAKE_WEBVIEW2_LOG names a folder that gets log.txt and
-// the bodies read (body-N.bin); the tests in the same process read the log through the exports.
+// "controller-fails"; "bounds-fails"; "old-runtime" (no ICoreWebView2_22, and navigation events
+// that do not say whether they reload); "stay-loaded" (the engine's DllCanUnloadNow always says
+// no). Keys and the page's reload are played as the runtime plays them: the host's accelerator
+// handler first, then, unless it handled the key, the browser's reload, which raises
+// NavigationStarting with the reload kind and loads the page again unless cancelled.
+// TAVRIK_FAKE_WEBVIEW2_PLAY=f5 presses F5 once, after the first page has loaded. Navigate refuses
+// an address without "://", as the runtime refuses a malformed one. TAVRIK_FAKE_WEBVIEW2_LOG names
+// a folder that gets log.txt and the bodies read (body-N.bin); the tests in the same process read
+// the log through the exports.
 #include <windows.h>
 
 #include <atomic>
@@ -253,6 +258,83 @@ class FakeArgs final : public Object<ICoreWebView2WebResourceRequestedEventArgs>
   ICoreWebView2WebResourceResponse* response_ = nullptr;
 };
 
+void press_key(UINT key, bool control);
+
+class FakeNavigationArgs final : public Object<ICoreWebView2NavigationStartingEventArgs3> {
+ public:
+  FakeNavigationArgs(std::wstring uri, NavigationKind kind) : uri_(std::move(uri)), kind_(kind) {}
+
+  // Only a runtime recent enough says what kind of navigation it is.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown ||
+        (iid == IID_ICoreWebView2NavigationStartingEventArgs3 && scenario != L"old-runtime")) {
+      *object = static_cast<ICoreWebView2NavigationStartingEventArgs3*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE get_Uri(LPWSTR* uri) override {
+    const std::size_t bytes = (uri_.size() + 1) * sizeof(wchar_t);
+    *uri = static_cast<LPWSTR>(CoTaskMemAlloc(bytes));
+    if (*uri == nullptr) return E_OUTOFMEMORY;
+    std::memcpy(*uri, uri_.c_str(), bytes);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE put_Cancel(BOOL cancel) override {
+    cancel_ = cancel != FALSE;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_NavigationKind(NavigationKind* kind) override {
+    if (scenario == L"old-runtime") the_log.line("unexpected get_NavigationKind");
+    *kind = kind_;
+    return S_OK;
+  }
+  bool cancelled() const { return cancel_; }
+
+  UNEXPECTED(get_IsUserInitiated, BOOL*)
+  UNEXPECTED(get_IsRedirected, BOOL*)
+  UNEXPECTED(get_RequestHeaders, IUnknown**)
+  UNEXPECTED(get_Cancel, BOOL*)
+  UNEXPECTED(get_NavigationId, UINT64*)
+  UNEXPECTED(get_AdditionalAllowedFrameAncestors, LPWSTR*)
+  UNEXPECTED(put_AdditionalAllowedFrameAncestors, LPCWSTR)
+
+ private:
+  std::wstring uri_;
+  NavigationKind kind_;
+  bool cancel_ = false;
+};
+
+class FakeKeyArgs final : public Object<ICoreWebView2AcceleratorKeyPressedEventArgs> {
+ public:
+  FakeKeyArgs(KeyEventKind kind, UINT key) : kind_(kind), key_(key) {}
+  HRESULT STDMETHODCALLTYPE get_KeyEventKind(KeyEventKind* kind) override {
+    *kind = kind_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_VirtualKey(UINT* key) override {
+    *key = key_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE put_Handled(BOOL handled) override {
+    handled_ = handled != FALSE;
+    return S_OK;
+  }
+  bool handled() const { return handled_; }
+
+  UNEXPECTED(get_KeyEventLParam, INT*)
+  UNEXPECTED(get_PhysicalKeyStatus, void*)
+  UNEXPECTED(get_Handled, BOOL*)
+
+ private:
+  KeyEventKind kind_;
+  UINT key_;
+  bool handled_ = false;
+};
+
 // The requests a filter reaches: the deprecated filter only those of documents (and their
 // dedicated workers).
 struct Filter {
@@ -264,6 +346,7 @@ class FakeWebView final : public Object<ICoreWebView2_22> {
  public:
   ~FakeWebView() override {
     if (handler_ != nullptr) handler_->Release();
+    if (navigation_handler_ != nullptr) navigation_handler_->Release();
   }
 
   // ICoreWebView2_22 only where the runtime is recent enough.
@@ -312,18 +395,66 @@ class FakeWebView final : public Object<ICoreWebView2_22> {
     const std::wstring address = uri != nullptr ? uri : L"";
     the_log.line("navigate " + to_utf8_lossy(address));
     if (address.find(L"://") == std::wstring::npos) return E_INVALIDARG;
-    // The document, one file it loads, one that does not exist, and a shared worker's script.
-    const std::wstring origin = address.substr(0, address.find(L'/', address.find(L"://") + 3));
     AddRef();
-    later([this, address, origin] {
-      request(address);
-      request(origin + L"/entrypoints/js_app/js_app.js");
-      request(origin + L"/no/such/file.js");
-      request(origin + L"/entrypoints/formatter_worker/formatter_worker.js",
-              web_resource_request_source_kinds_shared_worker);
-      the_log.line("loaded");
+    later([this, address] {
+      if (starting(address, navigation_kind_new_document)) load(address);
       Release();
     });
+    return S_OK;
+  }
+
+  // The browser's own reload of the page shown (F5 unhandled, or location.reload()).
+  void reload() {
+    if (source_.empty()) {
+      the_log.line("reload without a page");
+      return;
+    }
+    the_log.line("reload " + to_utf8_lossy(source_));
+    if (starting(source_, navigation_kind_reload)) load(source_);
+  }
+
+  // NavigationStarting through the host's handler: false when the host cancelled.
+  bool starting(const std::wstring& address, NavigationKind kind) {
+    if (navigation_handler_ == nullptr) return true;
+    auto* args = new FakeNavigationArgs(address, kind);
+    navigation_handler_->Invoke(this, args);
+    const bool cancelled = args->cancelled();
+    args->Release();
+    if (cancelled) the_log.line("cancelled " + to_utf8_lossy(address));
+    return !cancelled;
+  }
+
+  // The document, one file it loads, one that does not exist, and a shared worker's script.
+  void load(const std::wstring& address) {
+    source_ = address;
+    const std::wstring origin = address.substr(0, address.find(L'/', address.find(L"://") + 3));
+    request(address);
+    request(origin + L"/entrypoints/js_app/js_app.js");
+    request(origin + L"/no/such/file.js");
+    request(origin + L"/entrypoints/formatter_worker/formatter_worker.js",
+            web_resource_request_source_kinds_shared_worker);
+    the_log.line("loaded");
+    if (environment_value(L"TAVRIK_FAKE_WEBVIEW2_PLAY") == L"f5" && !played_) {
+      played_ = true;
+      later([] { press_key(VK_F5, false); });
+    }
+  }
+
+  HRESULT STDMETHODCALLTYPE
+  add_NavigationStarting(ICoreWebView2NavigationStartingEventHandler* handler,
+                         EventRegistrationToken* token) override {
+    if (handler == nullptr || token == nullptr) return E_INVALIDARG;
+    if (navigation_handler_ != nullptr) navigation_handler_->Release();
+    handler->AddRef();
+    navigation_handler_ = handler;
+    token->value = 8;
+    the_log.line("navigation handler added");
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE remove_NavigationStarting(EventRegistrationToken token) override {
+    the_log.line("navigation handler removed " + std::to_string(token.value));
+    if (navigation_handler_ != nullptr) navigation_handler_->Release();
+    navigation_handler_ = nullptr;
     return S_OK;
   }
 
@@ -363,8 +494,6 @@ class FakeWebView final : public Object<ICoreWebView2_22> {
   UNEXPECTED(get_Settings, IUnknown**)
   UNEXPECTED(get_Source, LPWSTR*)
   UNEXPECTED(NavigateToString, LPCWSTR)
-  UNEXPECTED(add_NavigationStarting, IUnknown*, EventRegistrationToken*)
-  UNEXPECTED(remove_NavigationStarting, EventRegistrationToken)
   UNEXPECTED(add_ContentLoading, IUnknown*, EventRegistrationToken*)
   UNEXPECTED(remove_ContentLoading, EventRegistrationToken)
   UNEXPECTED(add_SourceChanged, IUnknown*, EventRegistrationToken*)
@@ -481,18 +610,74 @@ class FakeWebView final : public Object<ICoreWebView2_22> {
 
  private:
   ICoreWebView2WebResourceRequestedEventHandler* handler_ = nullptr;
+  ICoreWebView2NavigationStartingEventHandler* navigation_handler_ = nullptr;
   std::vector<Filter> filters_;
+  std::wstring source_;  // the page shown, for a reload
+  bool played_ = false;
 };
 
-// The one web view of the process, for the in-process tests' requests.
+// The one web view of the process, for the in-process tests' requests and keys.
 FakeWebView* current_webview = nullptr;
+class FakeController;
+FakeController* current_controller = nullptr;
 
 class FakeController final : public Object<ICoreWebView2Controller> {
  public:
-  FakeController() : webview_(new FakeWebView) { current_webview = webview_; }
+  FakeController() : webview_(new FakeWebView) {
+    current_webview = webview_;
+    current_controller = this;
+  }
   ~FakeController() override {
     if (current_webview == webview_) current_webview = nullptr;
+    if (current_controller == this) current_controller = nullptr;
+    if (key_handler_ != nullptr) key_handler_->Release();
     webview_->Release();
+  }
+
+  // A key pressed in the page: the host's accelerator handler first, with the key state the
+  // message came with; then the browser's own action for it.
+  void key(UINT key, bool control) {
+    bool handled = false;
+    if (key_handler_ != nullptr) {
+      BYTE state[256];
+      GetKeyboardState(state);
+      const BYTE before = state[VK_CONTROL];
+      state[VK_CONTROL] = control ? 0x80 : 0;
+      SetKeyboardState(state);
+      auto* args = new FakeKeyArgs(key_event_kind_key_down, key);
+      key_handler_->Invoke(this, args);
+      handled = args->handled();
+      args->Release();
+      // The key goes up again; the host has nothing to do then.
+      args = new FakeKeyArgs(key_event_kind_key_up, key);
+      key_handler_->Invoke(this, args);
+      handled = handled || args->handled();
+      args->Release();
+      state[VK_CONTROL] = before;
+      SetKeyboardState(state);
+    }
+    const std::string name =
+        key == VK_F5 ? "F5" : std::string(control ? "Ctrl+" : "") + static_cast<char>(key);
+    the_log.line("key " + name + (handled ? " handled" : ""));
+    if (!handled && (key == VK_F5 || (key == 'R' && control))) webview_->reload();
+  }
+
+  HRESULT STDMETHODCALLTYPE
+  add_AcceleratorKeyPressed(ICoreWebView2AcceleratorKeyPressedEventHandler* handler,
+                            EventRegistrationToken* token) override {
+    if (handler == nullptr || token == nullptr) return E_INVALIDARG;
+    if (key_handler_ != nullptr) key_handler_->Release();
+    handler->AddRef();
+    key_handler_ = handler;
+    token->value = 9;
+    the_log.line("key handler added");
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE remove_AcceleratorKeyPressed(EventRegistrationToken token) override {
+    the_log.line("key handler removed " + std::to_string(token.value));
+    if (key_handler_ != nullptr) key_handler_->Release();
+    key_handler_ = nullptr;
+    return S_OK;
   }
 
   HRESULT STDMETHODCALLTYPE put_Bounds(RECT bounds) override {
@@ -528,15 +713,22 @@ class FakeController final : public Object<ICoreWebView2Controller> {
   UNEXPECTED(remove_GotFocus, EventRegistrationToken)
   UNEXPECTED(add_LostFocus, IUnknown*, EventRegistrationToken*)
   UNEXPECTED(remove_LostFocus, EventRegistrationToken)
-  UNEXPECTED(add_AcceleratorKeyPressed, IUnknown*, EventRegistrationToken*)
-  UNEXPECTED(remove_AcceleratorKeyPressed, EventRegistrationToken)
   UNEXPECTED(get_ParentWindow, HWND*)
   UNEXPECTED(put_ParentWindow, HWND)
   UNEXPECTED(NotifyParentWindowPositionChanged)
 
  private:
   FakeWebView* webview_;
+  ICoreWebView2AcceleratorKeyPressedEventHandler* key_handler_ = nullptr;
 };
+
+void press_key(UINT key, bool control) {
+  if (current_controller == nullptr) {
+    the_log.line("key without a web view");
+    return;
+  }
+  current_controller->key(key, control);
+}
 
 class FakeEnvironment final : public Object<ICoreWebView2Environment> {
  public:
@@ -662,6 +854,18 @@ __declspec(dllexport) void fake_webview2_request(const wchar_t* uri) {
     return;
   }
   current_webview->request(uri);
+}
+
+__declspec(dllexport) void fake_webview2_key(unsigned key, int control) {
+  press_key(key, control != 0);
+}
+
+__declspec(dllexport) void fake_webview2_page_reload() {
+  if (current_webview == nullptr) {
+    the_log.line("reload without a web view");
+    return;
+  }
+  current_webview->reload();
 }
 
 __declspec(dllexport) const char* fake_webview2_body(int index, std::size_t* size) {

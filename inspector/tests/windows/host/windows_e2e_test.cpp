@@ -406,5 +406,94 @@ TEST_F(WindowsWindow, TheToolServesTheEmbeddedFrontendAndEndsWhenTheWindowIsClos
   EXPECT_EQ(run->err(), "");
 }
 
+// Waits for the stand-in's log to hold `text` at or after position `from`; the position after
+// it (the start of the next line when `text` ends one), or npos after a minute.
+std::size_t wait_for_log(const std::filesystem::path& log, const std::string& text,
+                         std::size_t from = 0) {
+  for (int i = 0; i < 600; ++i) {
+    const std::string now = read_file(log);
+    if (const auto at = now.find(text, from); at != std::string::npos) return at + text.size();
+    std::this_thread::sleep_for(100ms);
+  }
+  return std::string::npos;
+}
+
+// A Node.js inspector on 127.0.0.1 (port 0: any free one), and the address and ws target it
+// announces.
+struct NodeInspector {
+  std::unique_ptr<Child> process;
+  std::string address;
+  std::string ws_target;
+};
+
+NodeInspector start_node(const std::string& port) {
+  NodeInspector started;
+  started.process = std::make_unique<Child>(
+      node,
+      std::vector<std::string>{"--inspect=127.0.0.1:" + port, "-e", "setInterval(() => {}, 1000)"});
+  started.process->wait_for_err("\n", 30s);
+  std::smatch match;
+  const std::string announced = started.process->err();
+  if (std::regex_search(announced, match,
+                        std::regex("ws://(127\\.0\\.0\\.1:([0-9]+))/([0-9a-f-]{36})"))) {
+    started.address = match[1];
+    started.ws_target = started.address + "/" + std::string(match[3]);
+  }
+  return started;
+}
+
+TEST_F(WindowsWindow, F5InTheWindowAsksTheInspectorAgainAndOpensWhatItFound) {
+  const auto folder = fresh_folder("reload");
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", targets));
+  // The stand-in presses F5 once the first page has loaded.
+  auto run = start(tool, {inspector->address()},
+                   {{"WEBVIEW2_BROWSER_EXECUTABLE_FOLDER", dos_path(helpers + "/fake_runtime")},
+                    {"TAVRIK_FAKE_WEBVIEW2_LOG", dos_path(folder.string())},
+                    {"TAVRIK_FAKE_WEBVIEW2_PLAY", "f5"}});
+  const auto window = x->find_window(title, 120s);
+  ASSERT_TRUE(window) << run->err();
+  const std::string address = embedded_address("127.0.0.1:9229/abc-def");
+  const auto pressed =
+      wait_for_log(folder / "log.txt", "\nkey F5 handled\nnavigate " + address + "\n");
+  ASSERT_NE(pressed, std::string::npos) << read_file(folder / "log.txt");
+  EXPECT_NE(wait_for_log(folder / "log.txt", "\nloaded\n", pressed), std::string::npos);
+  EXPECT_EQ(inspector->connections(), 2);  // the start, and the lookup after F5
+  EXPECT_EQ(read_file(folder / "log.txt").find("reload"), std::string::npos);
+
+  x->request_close(*window);
+  EXPECT_EQ(run->wait_exit(30s), 0);
+  EXPECT_EQ(run->out(), console_lines("127.0.0.1:9229/abc-def", address));
+  EXPECT_EQ(run->err(), "");
+}
+
+TEST_F(WindowsWindow, WithFollowTheWindowOpensNodeRestartedOnTheSamePort) {
+  auto first = start_node("0");
+  ASSERT_FALSE(first.address.empty()) << first.process->err();
+  const auto folder = fresh_folder("follow");
+  auto run = start(tool, {"--follow", first.address},
+                   {{"WEBVIEW2_BROWSER_EXECUTABLE_FOLDER", dos_path(helpers + "/fake_runtime")},
+                    {"TAVRIK_FAKE_WEBVIEW2_LOG", dos_path(folder.string())}});
+  const auto window = x->find_window(title, 120s);
+  ASSERT_TRUE(window) << run->err();
+  const auto loaded = wait_for_log(folder / "log.txt", "\nloaded\n");
+  ASSERT_NE(loaded, std::string::npos) << read_file(folder / "log.txt");
+
+  // The process restarts on the same port under a new target id.
+  first.process->stop();
+  auto second = start_node(first.address.substr(first.address.rfind(':') + 1));
+  ASSERT_EQ(second.address, first.address) << second.process->err();
+  ASSERT_NE(second.ws_target, first.ws_target);
+  EXPECT_NE(wait_for_log(folder / "log.txt",
+                         "navigate " + embedded_address(second.ws_target) + "\n", loaded),
+            std::string::npos)
+      << read_file(folder / "log.txt");
+
+  x->request_close(*window);
+  EXPECT_EQ(run->wait_exit(30s), 0);
+  EXPECT_EQ(run->out(), console_lines(first.ws_target, embedded_address(first.ws_target)));
+  EXPECT_EQ(run->err(), "");
+  second.process->stop();
+}
+
 }  // namespace
 }  // namespace tavrik

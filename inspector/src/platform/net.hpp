@@ -51,9 +51,6 @@ class Socket {
   std::intptr_t handle_ = invalid_handle;
 };
 
-// The system's text for an error code, then " (os error N)".
-std::string system_error_text(int code);
-
 // Resolves a host name (any family, stream sockets) in the resolver's order. Entries of
 // families other than IPv4 and IPv6 are skipped; ports are left 0 for the caller to set.
 Result<std::vector<SocketAddress>> resolve_host(const std::string& host);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/net.hpp"
+#include "platform/system_error.hpp"
 #include "win32_text.hpp"
 
 namespace tavrik::win32 {
@@ -50,7 +51,7 @@ TEST(SystemText, CodesEndInTheirNumberWithoutTheSystemsLineEnd) {
   // 10061: refused; 10060: timed out, for which Wine has no text; 126: module not found;
   // 0x20001234: a customer code that no system has a text for.
   for (const int code : {10061, 10060, 126, 0x20001234}) {
-    const std::string text = net::system_error_text(code);
+    const std::string text = platform::system_error_text(code);
     SCOPED_TRACE(text);
     const std::string suffix = " (os error " + std::to_string(code) + ")";
     ASSERT_GT(text.size(), suffix.size());
@@ -58,7 +59,7 @@ TEST(SystemText, CodesEndInTheirNumberWithoutTheSystemsLineEnd) {
     EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
     EXPECT_NE(text[0], ' ');  // some text stands before the code, if only the fallback
   }
-  EXPECT_EQ(net::system_error_text(0x20001234), "unknown error (os error 536875572)");
+  EXPECT_EQ(platform::system_error_text(0x20001234), "unknown error (os error 536875572)");
   EXPECT_EQ(system_message(0x20001234), std::nullopt);
 }
 

@@ -16,8 +16,11 @@
 #include <system_error>
 
 #include "platform/socket_address_convert.hpp"
+#include "platform/system_error.hpp"
 
 namespace tavrik::net {
+
+using platform::system_error_text;
 
 namespace {
 
@@ -37,10 +40,6 @@ Socket& Socket::operator=(Socket&& other) noexcept {
 
 Socket::~Socket() {
   if (is_open()) ::close(static_cast<int>(handle_));
-}
-
-std::string system_error_text(int code) {
-  return std::system_category().message(code) + " (os error " + std::to_string(code) + ")";
 }
 
 Result<std::vector<SocketAddress>> resolve_host(const std::string& host) {

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/net.hpp"
+#include "platform/system_error.hpp"
 #include "utf8.hpp"
 
 namespace tavrik::process {
@@ -20,7 +20,7 @@ Status write_all(int fd, std::string_view bytes) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      return Error(net::system_error_text(errno));
+      return Error(platform::system_error_text(errno));
     }
     if (written == 0) return Error("failed to write whole buffer");
     bytes.remove_prefix(static_cast<std::size_t>(written));

@@ -9,9 +9,12 @@
 #include <cstring>
 
 #include "platform/socket_address_convert.hpp"
+#include "platform/system_error.hpp"
 #include "win32_text.hpp"
 
 namespace tavrik::net {
+
+using platform::system_error_text;
 
 namespace {
 
@@ -45,12 +48,6 @@ Socket& Socket::operator=(Socket&& other) noexcept {
 
 Socket::~Socket() {
   if (is_open()) closesocket(static_cast<SOCKET>(handle_));
-}
-
-std::string system_error_text(int code) {
-  // Wine has no text for several Winsock codes (10060 among them); the code still says it all.
-  return win32::system_message(static_cast<std::uint32_t>(code)).value_or("unknown error") +
-         " (os error " + std::to_string(code) + ")";
 }
 
 Result<std::vector<SocketAddress>> resolve_host(const std::string& host) {

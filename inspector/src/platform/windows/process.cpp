@@ -7,15 +7,15 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/net.hpp"
 #include "platform/process.hpp"
+#include "platform/system_error.hpp"
 #include "win32_text.hpp"
 
 namespace tavrik::process {
 
 namespace {
 
-Error last_error() { return Error(net::system_error_text(static_cast<int>(GetLastError()))); }
+Error last_error() { return Error(platform::system_error_text(static_cast<int>(GetLastError()))); }
 
 bool is_console(HANDLE handle) {
   DWORD mode = 0;

@@ -1,5 +1,5 @@
 // The Win32 window shell: one top-level window and a message loop that follows the control modes.
-#include "platform/net.hpp"
+#include "platform/system_error.hpp"
 #include "win32_text.hpp"
 #include "win32_window.hpp"
 
@@ -12,7 +12,8 @@ namespace {
 constexpr wchar_t window_class_name[] = L"tavrik_inspector_window";
 
 Error last_error(std::string doing) {
-  return Error(net::system_error_text(static_cast<int>(GetLastError()))).context(std::move(doing));
+  return Error(platform::system_error_text(static_cast<int>(GetLastError())))
+      .context(std::move(doing));
 }
 
 class Win32EventLoop final : public EventLoop {

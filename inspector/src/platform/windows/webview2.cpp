@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "platform/net.hpp"
+#include "platform/system_error.hpp"
 #include "response_stream.hpp"
 #include "webview2_runtime.hpp"
 #include "win32_text.hpp"
@@ -478,7 +478,9 @@ Error wait_error(Wait wait, const char* what) {
                " was created");
 }
 
-Error last_error_text() { return Error(net::system_error_text(static_cast<int>(GetLastError()))); }
+Error last_error_text() {
+  return Error(platform::system_error_text(static_cast<int>(GetLastError())));
+}
 
 template <typename Function>
 Function exported_function(HMODULE module, const char* name) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/net.hpp"
+#include "platform/system_error.hpp"
 #include "win32_text.hpp"
 
 namespace tavrik::webview2 {
@@ -173,7 +173,7 @@ std::optional<std::string> unusable_because(const std::wstring& folder) {
     }
   }
   if (error == ERROR_SUCCESS) return std::nullopt;
-  return net::system_error_text(static_cast<int>(error));
+  return platform::system_error_text(static_cast<int>(error));
 }
 
 }  // namespace

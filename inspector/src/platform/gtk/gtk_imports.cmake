@@ -34,6 +34,12 @@ set(TAVRIK_GTK_IMPORTS
   webkit_uri_scheme_request_get_web_view webkit_uri_scheme_request_finish_error
   webkit_uri_scheme_response_set_http_headers soup_message_headers_new soup_message_headers_append
   g_filename_from_uri g_error_new_literal g_io_error_quark g_memdup2
+  webkit_web_view_get_network_session webkit_download_get_web_view webkit_download_set_destination
+  webkit_download_set_allow_overwrite webkit_download_cancel g_signal_handlers_disconnect_matched
+  gtk_file_chooser_native_new gtk_native_dialog_set_modal gtk_native_dialog_show
+  gtk_native_dialog_get_type gtk_file_chooser_get_type gtk_file_chooser_get_file
+  gtk_file_chooser_set_current_folder gtk_file_chooser_set_current_name gtk_widget_get_root
+  g_file_get_path g_file_new_for_path g_file_test g_get_user_special_dir g_get_home_dir g_object_ref
 )
 
 # Writes the trampolines (x86-64 ELF assembly) and the table of names into `out_dir`.

@@ -58,6 +58,12 @@ set(TAVRIK_GTK_IMPORTS
   g_task_new g_task_set_task_data g_task_get_task_data g_task_run_in_thread g_task_return_boolean
   g_task_get_type g_timeout_add_seconds g_source_remove g_object_set_data_full g_object_get_data
   webkit_navigation_action_get_navigation_type
+  webkit_web_view_get_network_session webkit_download_get_web_view webkit_download_set_destination
+  webkit_download_set_allow_overwrite webkit_download_cancel g_signal_handlers_disconnect_matched
+  gtk_file_chooser_native_new gtk_native_dialog_set_modal gtk_native_dialog_show
+  gtk_native_dialog_get_type gtk_file_chooser_get_type gtk_file_chooser_get_file
+  gtk_file_chooser_set_current_folder gtk_file_chooser_set_current_name gtk_widget_get_root
+  g_file_get_path g_file_new_for_path g_file_test g_get_user_special_dir g_get_home_dir g_object_ref
 )
 
 # Writes the trampolines (x86-64 ELF assembly) and the table of names into `out_dir`.

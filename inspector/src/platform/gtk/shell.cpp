@@ -70,7 +70,12 @@ class GtkShellWindow final : public Window {
 class WebKitShellView final : public WebView {
  public:
   explicit WebKitShellView(WebKitWebView* view) : view_(view) {}
-  ~WebKitShellView() override { g_object_unref(view_); }
+  ~WebKitShellView() override {
+    // The network session is shared and outlives the view: its downloads are no longer ours.
+    g_signal_handlers_disconnect_matched(webkit_web_view_get_network_session(view_),
+                                         G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, view_);
+    g_object_unref(view_);
+  }
   WebKitShellView(const WebKitShellView&) = delete;
   WebKitShellView& operator=(const WebKitShellView&) = delete;
 
@@ -462,6 +467,55 @@ void on_clipboard_message(WebKitUserContentManager*, JSCValue* value, gpointer v
   g_free(text);
 }
 
+// The answer of the save dialog: the download goes to the chosen file, or is dropped.
+void on_save_answered(GtkNativeDialog* dialog, int response, gpointer data) {
+  auto* download = static_cast<WebKitDownload*>(data);
+  char* path = nullptr;
+  if (response == GTK_RESPONSE_ACCEPT) {
+    if (GFile* file = gtk_file_chooser_get_file(GTK_FILE_CHOOSER(dialog))) {
+      path = g_file_get_path(file);
+      g_object_unref(file);
+    }
+  }
+  if (path != nullptr) {
+    // The dialog has already asked before replacing a file.
+    webkit_download_set_allow_overwrite(download, TRUE);
+    webkit_download_set_destination(download, path);
+    g_free(path);
+  } else {
+    webkit_download_cancel(download);
+  }
+  g_object_unref(download);
+  g_object_unref(dialog);
+}
+
+// WebKit would write every download silently into the downloads folder: the frontend saves
+// profiles and heap snapshots that way. Ask where instead, with the suggested name, and hold the
+// download until the answer comes.
+gboolean on_decide_destination(WebKitDownload* download, const char* suggested, gpointer view) {
+  GtkRoot* root = gtk_widget_get_root(GTK_WIDGET(view));
+  GtkFileChooserNative* chooser =
+      gtk_file_chooser_native_new("Save File", root != nullptr ? GTK_WINDOW(root) : nullptr,
+                                  GTK_FILE_CHOOSER_ACTION_SAVE, "_Save", "_Cancel");
+  gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(chooser), TRUE);
+  const char* folder = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
+  if (folder == nullptr || !g_file_test(folder, G_FILE_TEST_IS_DIR)) folder = g_get_home_dir();
+  GFile* start = g_file_new_for_path(folder);
+  gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(chooser), start, nullptr);
+  g_object_unref(start);
+  gtk_file_chooser_set_current_name(
+      GTK_FILE_CHOOSER(chooser),
+      suggested != nullptr && *suggested != '\0' ? suggested : "download");
+  g_signal_connect(chooser, "response", callback(on_save_answered), g_object_ref(download));
+  gtk_native_dialog_show(GTK_NATIVE_DIALOG(chooser));
+  return TRUE;
+}
+
+void on_download_started(WebKitNetworkSession*, WebKitDownload* download, gpointer view) {
+  if (webkit_download_get_web_view(download) != view) return;
+  g_signal_connect(download, "decide-destination", callback(on_decide_destination), view);
+}
+
 void add_user_script(WebKitUserContentManager* content, std::string_view source) {
   const std::string text(source);
   WebKitUserScript* script =
@@ -551,6 +605,8 @@ Result<std::unique_ptr<WebView>> build_webview(Window& window, const WebViewOpti
   webkit_user_content_manager_register_script_message_handler(content, clipboard_handler.c_str(),
                                                               nullptr);
   add_browser_controls(view);
+  g_signal_connect(webkit_web_view_get_network_session(view), "download-started",
+                   callback(on_download_started), view);
 
   gtk_window_set_child(gtk_window->get(), GTK_WIDGET(view));
   // Keys go to the page from the start, as in a browser: F8 works before any click.

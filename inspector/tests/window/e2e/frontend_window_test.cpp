@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "devtools_protocol.hpp"
 #include "node_target.hpp"
@@ -429,6 +431,123 @@ TEST_F(FrontendWindowTest, OnlyTheEmbeddedFrontendGetsTheClipboardAndLocalFiles)
   window.evaluate(std::string(fetch_map).replace(fetch_map.find("file://"), 7, "devtools-file://"));
   EXPECT_TRUE(window.wait_until("return window.got !== undefined;", 10s));
   EXPECT_EQ(window.evaluate("return window.got;"), "refused");
+}
+
+// A top-level GTK window of this process by its title, if it is shown.
+GtkWindow* shown_toplevel(const std::string& name) {
+  GtkWindow* found = nullptr;
+  GListModel* toplevels = gtk_window_get_toplevels();
+  for (guint i = 0; i < g_list_model_get_n_items(toplevels) && found == nullptr; ++i) {
+    auto* candidate = static_cast<GtkWindow*>(g_list_model_get_item(toplevels, i));
+    const char* text = gtk_window_get_title(candidate);
+    if (text != nullptr && name == text && gtk_widget_get_visible(GTK_WIDGET(candidate))) {
+      found = candidate;
+    }
+    g_object_unref(candidate);
+  }
+  return found;
+}
+
+// The X window of the shown GTK window with that title, letting GTK work while it comes up.
+std::optional<unsigned long> wait_for_dialog(FrontendWindow& window, XSession& x,
+                                             const std::string& name) {
+  for (int i = 0; i < 150 && shown_toplevel(name) == nullptr; ++i) window.pump(200ms);
+  if (shown_toplevel(name) == nullptr) return std::nullopt;
+  window.pump(500ms);
+  return x.find_window(name, 10s);
+}
+
+// How each download of the view ended, as WebKit reports it.
+struct DownloadEnds {
+  int finished = 0;           // WebKit reports a failed download as finished too
+  std::vector<int> failures;  // WebKitDownloadError codes
+};
+
+void watch_downloads(WebKitWebView* view, DownloadEnds& ends) {
+  g_signal_connect(
+      webkit_web_view_get_network_session(view), "download-started",
+      G_CALLBACK(+[](WebKitNetworkSession*, WebKitDownload* download, gpointer data) {
+        g_signal_connect(download, "finished", G_CALLBACK(+[](WebKitDownload*, gpointer out) {
+                           ++static_cast<DownloadEnds*>(out)->finished;
+                         }),
+                         data);
+        g_signal_connect(download, "failed",
+                         G_CALLBACK(+[](WebKitDownload*, GError* error, gpointer out) {
+                           static_cast<DownloadEnds*>(out)->failures.push_back(error->code);
+                         }),
+                         data);
+      }),
+      &ends);
+}
+
+std::string file_bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Saving a profile or a heap snapshot goes through the frontend's host: save, append, close, which
+// clicks a download link. The window asks where, offers the suggested name, writes exactly the
+// bytes saved where the user said, and a cancelled dialog writes nothing anywhere.
+TEST_F(FrontendWindowTest, ASaveAsksWhereWritesThereAndACancelWritesNothing) {
+  XSession x;
+  NodeTarget target = start_node({"-e", "setInterval(() => {}, 1000)"}, false);
+  ASSERT_FALSE(target.address.empty());
+  FrontendWindow window(x, target.ws_target);
+  ASSERT_TRUE(window.wait_until("return deep('#tab-console').length > 0;", ready_limit));
+  window.pump(2s);
+  DownloadEnds ends;
+  watch_downloads(window.view(), ends);
+  const auto save = [&](const std::string& name) {
+    window.evaluate(
+        "const host = InspectorFrontendHost;"
+        "host.save('" +
+        name +
+        "', '{\"nodes\":[1,2', false);"
+        "host.append('" +
+        name +
+        "', ',3],\"t\":\"\u00e9\\n\"}');"
+        "host.close('" +
+        name + "'); return '';");
+  };
+
+  save("Profile-20240101T101010.cpuprofile");
+  const auto dialog = wait_for_dialog(window, x, "Save File");
+  ASSERT_TRUE(dialog) << "no dialog asked where to save";
+  GtkWindow* chooser = shown_toplevel("Save File");
+  ASSERT_NE(chooser, nullptr);
+  ASSERT_TRUE(GTK_IS_FILE_CHOOSER(chooser));
+  char* offered = gtk_file_chooser_get_current_name(GTK_FILE_CHOOSER(chooser));
+  EXPECT_STREQ(offered, "Profile-20240101T101010.cpuprofile");
+  g_free(offered);
+  window.pump(500ms);
+  window.save_screenshot("frontend_save_dialog.png");
+
+  const std::string chosen = dir_ + "/chosen.cpuprofile";
+  x.focus(*dialog);
+  window.press_key("Control_L+a");
+  x.type_text(chosen + "\n");
+  for (int i = 0; i < 100 && ends.finished == 0 && ends.failures.empty(); ++i) window.pump(100ms);
+  EXPECT_EQ(ends.finished, 1);
+  EXPECT_TRUE(ends.failures.empty());
+  EXPECT_EQ(file_bytes(chosen), "{\"nodes\":[1,2,3],\"t\":\"\xC3\xA9\n\"}");
+  EXPECT_EQ(shown_toplevel("Save File"), nullptr) << "the dialog stayed open";
+
+  // Cancelled: the download ends as cancelled and its file appears nowhere.
+  save("Heap-20240101T101010.heapsnapshot");
+  const auto second = wait_for_dialog(window, x, "Save File");
+  ASSERT_TRUE(second) << "the second save did not ask";
+  x.focus(*second);
+  window.press_key("Escape");
+  for (int i = 0; i < 50 && ends.failures.empty(); ++i) window.pump(100ms);
+  EXPECT_EQ(ends.failures, std::vector<int>{WEBKIT_DOWNLOAD_ERROR_CANCELLED_BY_USER});
+  EXPECT_EQ(shown_toplevel("Save File"), nullptr);
+  for (const char* folder :
+       {g_get_home_dir(), g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD), dir_.c_str()}) {
+    if (folder == nullptr) continue;
+    EXPECT_FALSE(
+        std::filesystem::exists(std::string(folder) + "/Heap-20240101T101010.heapsnapshot"))
+        << folder;
+  }
 }
 
 }  // namespace

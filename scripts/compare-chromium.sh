@@ -10,57 +10,8 @@ root=$PWD
 out=${1:-$root/build/compare-chromium}
 mkdir -p "$out"
 
-for tool in chromium Xvfb dbus-daemon node python3 xdotool import; do
-  if ! command -v "$tool" >/dev/null; then
-    case $tool in
-      Xvfb) package=xvfb ;;
-      dbus-daemon) package=dbus ;;
-      node) package=nodejs ;;
-      import) package=imagemagick ;;
-      *) package=$tool ;;
-    esac
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$package" >/dev/null
-  fi
-done
-
-build=${BUILD_DIR:-}
-if [ -z "$build" ]; then
-  cmake --preset release >/dev/null
-  cmake --build --preset release --target tavrik_inspector >/dev/null
-  build=build/release
-fi
-tool=$build/inspector/tavrik_inspector
-wait_for_debugger=$PWD/inspector/tests/window/e2e/wait_for_debugger.js
-
-scratch=$(mktemp -d /tmp/compare-chromium-XXXXXX)
-chmod 700 "$scratch"
-started=()
-cleanup() {
-  local pid
-  for pid in "${started[@]}"; do kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# Each helper runs in its own process group, ended as one at the end.
-setsid Xvfb -displayfd 3 -screen 0 2500x900x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-started+=($!)
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$scratch/display")"
-unset WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR=$scratch
-setsid dbus-daemon --session --nofork --print-address=1 >"$scratch/bus" 2>/dev/null &
-started+=($!)
-for _ in $(seq 100); do [ -s "$scratch/bus" ] && break; sleep 0.1; done
-export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$scratch/bus")
-
-# Chromium gets the same frontend tree over loopback HTTP.
-setsid python3 -u -m http.server --bind 127.0.0.1 --directory "$root/inspector/frontend" 0 \
-  >"$scratch/http" 2>/dev/null &
-started+=($!)
-for _ in $(seq 100); do grep -q 'port' "$scratch/http" 2>/dev/null && break; sleep 0.1; done
-http_port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$scratch/http" | head -1)
+. scripts/lib/window-session.sh
+window_session compare-chromium 2500x900x24 chromium Xvfb dbus-daemon node python3 xdotool import
 
 
 cat >"$scratch/app.js" <<'JS'

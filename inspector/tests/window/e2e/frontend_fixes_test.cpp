@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "page_script.hpp"
 #include "x_session.hpp"
 
 namespace tavrik {
@@ -77,30 +78,7 @@ std::string run_in_page(bool with_fix) {
   webkit_web_view_load_html(view, "<!doctype html><title>styles</title>", "about:blank");
   std::string answer = "(page did not load)";
   if (iterate_until(loaded, 60s)) {
-    struct Outcome {
-      bool done = false;
-      std::string text;
-    } outcome;
-    webkit_web_view_evaluate_javascript(
-        view, insert_rules, -1, nullptr, nullptr, nullptr,
-        +[](GObject* source, GAsyncResult* result, gpointer data) {
-          auto* out = static_cast<Outcome*>(data);
-          GError* error = nullptr;
-          JSCValue* value =
-              webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, &error);
-          if (value != nullptr) {
-            char* text = jsc_value_to_string(value);
-            out->text = text;
-            g_free(text);
-            g_object_unref(value);
-          } else {
-            out->text = std::string("(script failed: ") + error->message + ")";
-            g_error_free(error);
-          }
-          out->done = true;
-        },
-        &outcome);
-    answer = iterate_until(outcome.done, 30s) ? outcome.text : "(script did not answer)";
+    answer = testing::run_page_script(view, insert_rules);
   }
   gtk_window_destroy(GTK_WINDOW(window));
   return answer;

@@ -20,6 +20,7 @@
 
 #include "devtools_protocol.hpp"
 #include "node_target.hpp"
+#include "page_script.hpp"
 #include "platform/shell.hpp"
 #include "x_session.hpp"
 
@@ -112,35 +113,7 @@ class FrontendWindow {
   // The page's answer to a script (with the deep query helpers in scope), as text; a thrown
   // error comes back as "error: ..." so that a failing check shows it.
   std::string evaluate(const std::string& script) {
-    struct Outcome {
-      bool done = false;
-      std::string text;
-    } outcome;
-    const std::string source = std::string("(() => {") + deep_query + script + "})()";
-    webkit_web_view_evaluate_javascript(
-        view_, source.c_str(), -1, nullptr, nullptr, nullptr,
-        +[](GObject* object, GAsyncResult* result, gpointer data) {
-          auto* out = static_cast<Outcome*>(data);
-          GError* error = nullptr;
-          JSCValue* value =
-              webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(object), result, &error);
-          if (value != nullptr) {
-            char* text = jsc_value_to_string(value);
-            out->text = text;
-            g_free(text);
-            g_object_unref(value);
-          } else {
-            out->text = std::string("error: ") + error->message;
-            g_error_free(error);
-          }
-          out->done = true;
-        },
-        &outcome);
-    const auto end = std::chrono::steady_clock::now() + 30s;
-    while (!outcome.done && std::chrono::steady_clock::now() < end) {
-      g_main_context_iteration(nullptr, FALSE);
-    }
-    return outcome.done ? outcome.text : "error: the page did not answer";
+    return testing::run_page_script(view_, std::string("(() => {") + deep_query + script + "})()");
   }
 
   // Evaluates the script until it answers "true", within the limit.

@@ -10,6 +10,7 @@
 #include <functional>
 #include <regex>
 
+#include "expected_output.hpp"
 #include "scripted_inspector.hpp"
 #include "subprocess.hpp"
 
@@ -26,11 +27,7 @@ const std::string usage_report =
     "Error: usage: tavrik_inspector [--print-url] <inspector-http-addr e.g. 127.0.0.1:9229>\n";
 const std::string targets = R"([{"webSocketDebuggerUrl":"ws://127.0.0.1:9229/abc-def"}])";
 
-std::string console_lines(const std::string& ws_target, const std::string& devtools) {
-  return "tavrik_inspector: ws target  = " + ws_target +
-         "\ntavrik_inspector: devtools   = " + devtools +
-         "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
-}
+using testing::console_lines;
 
 RunOptions without_override() {
   RunOptions options;

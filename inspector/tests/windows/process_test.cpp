@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "expected_output.hpp"
 #include "windows_test_support.hpp"
 
 namespace tavrik {
@@ -18,10 +19,7 @@ const std::wstring tool = testing::test_program_folder() + TAVRIK_TOOL_FROM_TEST
 const std::string targets = R"([{"webSocketDebuggerUrl":"ws://127.0.0.1:9229/abc"}])";
 
 std::string console_lines(const std::string& devtools) {
-  return "tavrik_inspector: ws target  = 127.0.0.1:9229/abc\n"
-         "tavrik_inspector: devtools   = " +
-         devtools +
-         "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
+  return testing::console_lines("127.0.0.1:9229/abc", devtools);
 }
 
 const std::string default_address =

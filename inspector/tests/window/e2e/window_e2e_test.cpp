@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "child_process.hpp"
+#include "expected_output.hpp"
 #include "node_target.hpp"
 #include "x_session.hpp"
 
@@ -34,15 +35,8 @@ const std::string title = "tavrik \xE2\x80\x94 script inspector";
 // shared one can take many times that.
 constexpr auto ready_limit = 90s;
 
-std::string console_lines(const std::string& ws_target, const std::string& devtools) {
-  return "tavrik_inspector: ws target  = " + ws_target +
-         "\ntavrik_inspector: devtools   = " + devtools +
-         "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
-}
-
-std::string embedded_address(const std::string& ws_target) {
-  return "http://devtools.localhost/js_app.html?ws=" + ws_target + "&experiments=true&v8only=true";
-}
+using testing::console_lines;
+using testing::embedded_address;
 
 // The window once it shows what `ready` looks for, or as it is at the end of the time limit: the
 // page draws at its own pace, slower on a busy machine.

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "child_process.hpp"
+#include "expected_output.hpp"
 #include "scripted_inspector.hpp"
 #include "subprocess.hpp"
 #include "x_session.hpp"
@@ -39,15 +40,8 @@ const std::string targets = R"([{"webSocketDebuggerUrl":"ws://127.0.0.1:9229/abc
 const std::string usage_report =
     "Error: usage: tavrik_inspector [--print-url] <inspector-http-addr e.g. 127.0.0.1:9229>\n";
 
-std::string console_lines(const std::string& ws_target, const std::string& devtools) {
-  return "tavrik_inspector: ws target  = " + ws_target +
-         "\ntavrik_inspector: devtools   = " + devtools +
-         "\ntavrik_inspector: (frontend is embedded; override with TAVRIK_INSPECTOR_FRONTEND)\n";
-}
-
-std::string embedded_address(const std::string& ws_target) {
-  return "http://devtools.localhost/js_app.html?ws=" + ws_target + "&experiments=true&v8only=true";
-}
+using testing::console_lines;
+using testing::embedded_address;
 
 // A Linux path as a Windows program sees it: Wine maps the whole file system to Z:.
 std::string dos_path(std::string path) {

@@ -131,6 +131,32 @@ class WindowEndToEnd : public ::testing::Test {
                                         .count()));
   }
 
+  // A window attached to a script that the test can stop and start again on the same port.
+  struct Attached {
+    NodeTarget first;
+    std::unique_ptr<Child> tool;
+    unsigned long window = 0;
+    int port = 0;
+  };
+  const std::vector<std::string> restartable_script{
+      "-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"};
+
+  // Fills `attached` with the first process, the tool (with these options before the address) and
+  // its window; the caller wraps it in ASSERT_NO_FATAL_FAILURE.
+  void attach_restartable(XSession& x, std::vector<std::string> options, Attached& attached) {
+    attached.first = start_node(restartable_script);
+    ASSERT_FALSE(attached.first.address.empty());
+    options.push_back(attached.first.address);
+    attached.tool = std::make_unique<Child>(binary, options, tool_options(&x));
+    ASSERT_TRUE(attached.first.process->wait_for_out("frontend ready", ready_limit))
+        << attached.tool->err();
+    const auto window = x.find_window(title, 10s);
+    ASSERT_TRUE(window);
+    attached.window = *window;
+    const std::string& address = attached.first.address;
+    attached.port = std::stoi(address.substr(address.rfind(':') + 1));
+  }
+
   std::string home_;
 };
 
@@ -292,21 +318,16 @@ TEST_F(WindowEndToEnd, LibrariesSayNothingOnStandardErrorWithoutASessionBus) {
 // inspector is still down; without it nothing is watched.
 TEST_F(WindowEndToEnd, F5FindsTheRestartedProcessAndOpensIt) {
   XSession x;
-  const std::vector<std::string> script{
-      "-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"};
-  NodeTarget first = start_node(script);
-  ASSERT_FALSE(first.address.empty());
-  Child tool(binary, {first.address}, tool_options(&x));
-  ASSERT_TRUE(first.process->wait_for_out("frontend ready", ready_limit)) << tool.err();
-  const auto window = x.find_window(title, 10s);
-  ASSERT_TRUE(window);
-  const int port = std::stoi(first.address.substr(first.address.rfind(':') + 1));
+  Attached attached;
+  ASSERT_NO_FATAL_FAILURE(attach_restartable(x, {}, attached));
+  NodeTarget& first = attached.first;
+  const int port = attached.port;
 
   first.process->stop();
-  x.focus(*window);
+  x.focus(attached.window);
   x.press_key("F5");  // the inspector is down: the tool keeps looking, the window stays usable
   std::this_thread::sleep_for(1s);
-  NodeTarget second = start_node(script, true, port);
+  NodeTarget second = start_node(restartable_script, true, port);
   ASSERT_FALSE(second.address.empty());
   ASSERT_NE(second.ws_target, first.ws_target);
   EXPECT_TRUE(second.process->wait_for_out("frontend ready", ready_limit))
@@ -314,7 +335,7 @@ TEST_F(WindowEndToEnd, F5FindsTheRestartedProcessAndOpensIt) {
 
   NodeTarget third;
   second.process->stop();
-  third = start_node(script, true, port);
+  third = start_node(restartable_script, true, port);
   ASSERT_FALSE(third.address.empty());
   EXPECT_FALSE(third.process->wait_for_out("frontend ready", 3s))
       << "the window attached by itself without --follow";
@@ -322,7 +343,7 @@ TEST_F(WindowEndToEnd, F5FindsTheRestartedProcessAndOpensIt) {
   EXPECT_TRUE(third.process->wait_for_out("frontend ready", ready_limit)) << "Ctrl+R";
 
   // The three lines of the start stay the only standard output.
-  close_like_a_user(x, *window, tool,
+  close_like_a_user(x, attached.window, *attached.tool,
                     console_lines(first.ws_target, embedded_address(first.ws_target)));
 }
 
@@ -330,26 +351,21 @@ TEST_F(WindowEndToEnd, F5FindsTheRestartedProcessAndOpensIt) {
 // inspector is down.
 TEST_F(WindowEndToEnd, WithFollowTheWindowReattachesByItselfAfterARestart) {
   XSession x;
-  const std::vector<std::string> script{
-      "-e", "console.log('frontend ready'); setInterval(() => {}, 1000)"};
-  NodeTarget first = start_node(script);
-  ASSERT_FALSE(first.address.empty());
-  Child tool(binary, {"--follow", first.address}, tool_options(&x));
-  ASSERT_TRUE(first.process->wait_for_out("frontend ready", ready_limit)) << tool.err();
-  const auto window = x.find_window(title, 10s);
-  ASSERT_TRUE(window);
-  const int port = std::stoi(first.address.substr(first.address.rfind(':') + 1));
+  Attached attached;
+  ASSERT_NO_FATAL_FAILURE(attach_restartable(x, {"--follow"}, attached));
+  NodeTarget& first = attached.first;
+  const int port = attached.port;
 
   first.process->stop();
   std::this_thread::sleep_for(2s);  // down for a while: the window waits
-  NodeTarget second = start_node(script, true, port);
+  NodeTarget second = start_node(restartable_script, true, port);
   ASSERT_FALSE(second.address.empty());
   EXPECT_TRUE(second.process->wait_for_out("frontend ready", ready_limit))
       << "the window did not follow the restarted process";
 
   second.process->stop();
   std::this_thread::sleep_for(1500ms);
-  close_like_a_user(x, *window, tool,
+  close_like_a_user(x, attached.window, *attached.tool,
                     console_lines(first.ws_target, embedded_address(first.ws_target)));
 }
 

@@ -14,6 +14,7 @@
 #include <regex>
 #include <thread>
 
+#include "child_process.hpp"
 #include "expected_output.hpp"
 #include "scripted_inspector.hpp"
 #include "subprocess.hpp"
@@ -328,58 +329,34 @@ TEST(LauncherEndToEnd, AFullDiskIsAnErrorToo) {
 }
 
 // A real inspector of another program on a port of the test's choosing, started with the
-// arguments `make_arguments` gives for that port, its output thrown away.
+// arguments `arguments` gives for that address, in `directory`.
 class InspectorProcess {
  public:
   InspectorProcess(const std::string& program,
                    const std::function<std::vector<std::string>(const std::string&)>& arguments,
                    const std::string& directory = ".")
       : port_(testing::unused_port()) {
-    std::vector<std::string> argv = arguments(address());
-    argv.insert(argv.begin(), program);
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      const int null = ::open("/dev/null", O_RDWR);
-      ::dup2(null, STDOUT_FILENO);
-      ::dup2(null, STDERR_FILENO);
-      if (::chdir(directory.c_str()) != 0) ::_exit(126);
-      std::vector<char*> raw;
-      for (auto& word : argv) raw.push_back(word.data());
-      raw.push_back(nullptr);
-      ::execv(program.c_str(), raw.data());
-      ::_exit(127);
-    }
+    // The child changes into the folder itself, so that the test's own stays as it is.
+    std::vector<std::string> words{"-c", "cd \"$0\" && exec \"$@\"", directory, program};
+    for (auto& word : arguments(address())) words.push_back(std::move(word));
+    process_ = std::make_unique<testing::Child>("/bin/sh", words);
   }
-  ~InspectorProcess() {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-  }
-  InspectorProcess(const InspectorProcess&) = delete;
-  InspectorProcess& operator=(const InspectorProcess&) = delete;
   std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
   std::uint16_t port() const { return port_; }
 
-  // Whether the inspector accepts connections within the limit.
-  bool wait_until_listening(std::chrono::milliseconds limit) const {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    do {
-      const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-      sockaddr_in peer{};
-      peer.sin_family = AF_INET;
-      peer.sin_port = htons(port_);
-      peer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-      const bool connected =
-          ::connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0;
-      ::close(fd);
-      if (connected) return true;
-      std::this_thread::sleep_for(50ms);
-    } while (std::chrono::steady_clock::now() < end);
-    return false;
+  // Whether the program said `text` (on either stream) within the limit: each says when its
+  // inspector is ready, and asked before that some list no target yet.
+  bool wait_until_said(const std::string& text, std::chrono::milliseconds limit) {
+    return process_->wait_for(
+        [&](const testing::Child& c) {
+          return c.out().find(text) != std::string::npos || c.err().find(text) != std::string::npos;
+        },
+        limit);
   }
 
  private:
   std::uint16_t port_;
-  pid_t pid_ = -1;
+  std::unique_ptr<testing::Child> process_;
 };
 
 // Real Node.js: the inspector most people point the tool at. It answers with a Content-Length and
@@ -397,7 +374,7 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstRealNode) {
   if (std::string(TAVRIK_NODE).empty()) GTEST_SKIP() << "Node.js is not installed";
   NodeInspector node;
   // Node.js up first, so that the time bound below is the tool's own.
-  ASSERT_TRUE(node.wait_until_listening(20s)) << "Node.js did not start its inspector";
+  ASSERT_TRUE(node.wait_until_said("Debugger listening", 20s)) << "Node.js did not start";
   const auto run = run_program(binary, {"--print-url", node.address()}, without_override());
   EXPECT_EQ(run.err, "");
   ASSERT_EQ(run.exit_code, 0);
@@ -439,18 +416,19 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstDenoAndWorkerd) {
     std::string program;
     std::function<std::vector<std::string>(const std::string&)> arguments;
     std::string target_pattern;  // the ws target after the address
+    std::string ready;           // what it says once its inspector lists its target
   };
   const std::vector<Case> cases = {
       {"Deno", TAVRIK_DENO,
        [](const std::string& address) {
          return std::vector<std::string>{"run", "--inspect=" + address, "main.ts"};
        },
-       "/[0-9a-f-]{36}"},
+       "/[0-9a-f-]{36}", "Debugger listening"},
       {"workerd", TAVRIK_WORKERD,
        [](const std::string& address) {
          return std::vector<std::string>{"serve", "config.capnp", "--inspector-addr=" + address};
        },
-       "/main"},
+       "/main", "Listening on"},
   };
   int ran = 0;
   for (const Case& c : cases) {
@@ -458,6 +436,7 @@ TEST(LauncherEndToEnd, PrintOnlyAgainstDenoAndWorkerd) {
     if (::access(c.program.c_str(), X_OK) != 0) continue;
     ++ran;
     InspectorProcess inspector(c.program, c.arguments, dir);
+    ASSERT_TRUE(inspector.wait_until_said(c.ready, 20s)) << c.name << " did not start";
     const auto run = run_program(binary, {"--print-url", inspector.address()}, without_override());
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.exit_code, 0);

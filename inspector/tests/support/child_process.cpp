@@ -27,6 +27,8 @@ Child::Child(const std::string& program, const std::vector<std::string>& argumen
   int err_pipe[2];
   if (::pipe2(out_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   if (::pipe2(err_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  // Before the fork, so that not even its first write finds a reader.
+  if (options.close_stdout_early) ::close(out_pipe[0]);
   std::vector<std::string> env_strings;
   for (char** e = environ; *e != nullptr; ++e) {
     std::string entry(*e);
@@ -61,7 +63,7 @@ Child::Child(const std::string& program, const std::vector<std::string>& argumen
   if (own_group_) ::setpgid(pid_, pid_);  // either side may win the race; both ask the same
   ::close(out_pipe[1]);
   ::close(err_pipe[1]);
-  out_fd_ = out_pipe[0];
+  out_fd_ = options.close_stdout_early ? -1 : out_pipe[0];
   err_fd_ = err_pipe[0];
 }
 
@@ -120,6 +122,7 @@ std::optional<int> Child::wait_exit(std::chrono::milliseconds limit) {
     int status = 0;
     if (::waitpid(pid_, &status, WNOHANG) == pid_) {
       status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      if (WIFSIGNALED(status)) signal_ = WTERMSIG(status);
       break;
     }
     if (Clock::now() >= deadline) return std::nullopt;

@@ -18,6 +18,8 @@ struct ChildOptions {
   std::map<std::string, std::optional<std::string>> environment;
   // Its own process group, so that it and whatever it starts can be ended together.
   bool own_process_group = false;
+  // The reader of its standard output is gone before it writes (a closed pipe).
+  bool close_stdout_early = false;
 };
 
 class Child {
@@ -42,6 +44,9 @@ class Child {
   // nothing when it is still running at the end of the limit. Output is drained meanwhile.
   std::optional<int> wait_exit(std::chrono::milliseconds limit);
 
+  // The signal that ended it, if a signal did (once it has ended).
+  std::optional<int> signal() const { return signal_; }
+
   // Ends it (its whole group when it has one) with SIGTERM, then SIGKILL, and reaps it.
   void stop();
 
@@ -51,6 +56,7 @@ class Child {
   pid_t pid_ = -1;
   bool own_group_ = false;
   std::optional<int> status_;
+  std::optional<int> signal_;
   int out_fd_ = -1;
   int err_fd_ = -1;
   std::string out_;

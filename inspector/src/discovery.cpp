@@ -13,6 +13,7 @@
 #include "platform/net.hpp"
 #include "socket_address.hpp"
 #include "utf8.hpp"
+#include "write_loop.hpp"
 
 namespace tavrik {
 
@@ -58,14 +59,11 @@ Result<net::Socket> connect_to(std::string_view address) {
 }
 
 Status send_all(const net::Socket& socket, std::string_view piece) {
-  auto bytes = std::as_bytes(std::span(piece.data(), piece.size()));
-  while (!bytes.empty()) {
-    auto sent = net::send_some(socket, bytes);
+  return write_all_with(piece, [&](std::string_view rest) -> Result<WriteStep> {
+    auto sent = net::send_some(socket, std::as_bytes(std::span(rest.data(), rest.size())));
     if (!sent) return std::move(sent).error();
-    if (sent.value() == 0) return Error("failed to write whole buffer");
-    bytes = bytes.subspan(sent.value());
-  }
-  return success();
+    return WriteStep{WriteStep::Kind::wrote, sent.value()};
+  });
 }
 
 enum class HttpVersion { http_1_0, http_1_1 };

@@ -13,6 +13,7 @@
 #include "platform/net.hpp"
 #include "socket_address.hpp"
 #include "utf8.hpp"
+#include "write_loop.hpp"
 
 namespace tavrik {
 
@@ -58,14 +59,11 @@ Result<net::Socket> connect_to(std::string_view address) {
 }
 
 Status send_all(const net::Socket& socket, std::string_view piece) {
-  auto bytes = std::as_bytes(std::span(piece.data(), piece.size()));
-  while (!bytes.empty()) {
-    auto sent = net::send_some(socket, bytes);
+  return write_all_with(piece, [&](std::string_view rest) -> Result<WriteStep> {
+    auto sent = net::send_some(socket, std::as_bytes(std::span(rest.data(), rest.size())));
     if (!sent) return std::move(sent).error();
-    if (sent.value() == 0) return Error("failed to write whole buffer");
-    bytes = bytes.subspan(sent.value());
-  }
-  return success();
+    return WriteStep{WriteStep::Kind::wrote, sent.value()};
+  });
 }
 
 enum class HttpVersion { http_1_0, http_1_1 };
@@ -84,58 +82,9 @@ Status send_request(const net::Socket& socket, std::string_view address, HttpVer
 }
 
 Result<std::string> receive_response(const net::Socket& socket) {
-  constexpr std::size_t chunk = 64 * 1024;
-  std::string received;
-  // Where the announced body ends; npos while there is no valid Content-Length (a plain value
-  // rather than an optional keeps GCC's -Wmaybe-uninitialized quiet at -O3).
-  std::size_t expected = std::string::npos;
-  bool head_seen = false;
-  std::size_t scanned = 0;  // the head's end is searched for only in bytes not looked at yet
-  std::size_t body_start = 0;
-  std::optional<ChunkedDecoder> chunks;  // while a chunked body is being received
-  for (;;) {
-    if (expected != std::string::npos && received.size() >= expected) {
-      received.resize(expected);  // bytes after the announced body are ignored
-      break;
-    }
-    // A peer that never stops sending must not take all memory: past the limit the attempt fails.
-    if (received.size() > response_size_limit) {
-      return Error("inspector response exceeds " + std::to_string(response_size_limit) + " bytes");
-    }
-    const std::size_t before = received.size();
-    const std::size_t room = std::min(chunk, response_size_limit + 1 - before);
-    received.resize(before + room);
-    auto count = net::receive_some(
-        socket, std::as_writable_bytes(std::span(received.data() + before, room)));
-    if (!count) return std::move(count).error();
-    received.resize(before + count.value());
-    if (count.value() == 0) break;
-    if (!head_seen) {
-      const auto end = received.find(header_end, scanned < 3 ? 0 : scanned - 3);
-      if (end == std::string::npos) {
-        scanned = received.size();
-      } else {
-        head_seen = true;
-        body_start = end + header_end.size();
-        const std::string_view head = std::string_view(received).substr(0, body_start);
-        const auto announced = response_length_from_head(head);
-        // An announced end past the limit cannot be reached; the limit decides instead.
-        if (announced && *announced <= response_size_limit) expected = *announced;
-        if (head_announces_chunked(head.substr(0, end))) chunks.emplace(response_size_limit);
-      }
-    }
-    // The last chunk ends a chunked answer the way a Content-Length ends a plain one. A fault in
-    // the chunks ends the reading too; the check then reports it.
-    if (chunks) {
-      const auto state = chunks->advance(std::string_view(received).substr(body_start));
-      if (state == ChunkedDecoder::State::complete) {
-        received.resize(body_start + chunks->end());
-        break;
-      }
-      if (state != ChunkedDecoder::State::incomplete) break;
-    }
-  }
-  return received;
+  return receive_response_with([&](std::span<char> buffer) {
+    return net::receive_some(socket, std::as_writable_bytes(buffer));
+  });
 }
 
 std::optional<std::size_t> parse_length(std::string_view text) {
@@ -151,6 +100,62 @@ std::optional<std::size_t> parse_length(std::string_view text) {
 }
 
 }  // namespace
+
+Result<std::string> receive_response_with(const ReceiveSome& receive, std::size_t size_limit) {
+  constexpr std::size_t chunk = 64 * 1024;
+  std::string received;
+  // Where the announced body ends; npos while there is no valid Content-Length (a plain value
+  // rather than an optional keeps GCC's -Wmaybe-uninitialized quiet at -O3).
+  std::size_t expected = std::string::npos;
+  bool head_seen = false;
+  std::size_t scanned = 0;  // the head's end is searched for only in bytes not looked at yet
+  std::size_t body_start = 0;
+  std::optional<ChunkedDecoder> chunks;  // while a chunked body is being received
+  for (;;) {
+    if (expected != std::string::npos && received.size() >= expected) {
+      received.resize(expected);  // bytes after the announced body are ignored
+      break;
+    }
+    // A peer that never stops sending must not take all memory: past the limit the attempt fails.
+    if (received.size() > size_limit) {
+      return Error("inspector response exceeds " + std::to_string(size_limit) + " bytes");
+    }
+    const std::size_t before = received.size();
+    const std::size_t room = std::min(chunk, size_limit + 1 - before);
+    received.resize(before + room);
+    auto count = receive(std::span(received.data() + before, room));
+    if (!count) return std::move(count).error();
+    // More than the room offered would be bytes that were never stored.
+    if (count.value() > room) return Error("received more bytes than the buffer holds");
+    received.resize(before + count.value());
+    if (count.value() == 0) break;
+    if (!head_seen) {
+      const auto end = received.find(header_end, scanned < 3 ? 0 : scanned - 3);
+      if (end == std::string::npos) {
+        scanned = received.size();
+      } else {
+        head_seen = true;
+        body_start = end + header_end.size();
+        const std::string_view head = std::string_view(received).substr(0, body_start);
+        const auto announced = response_length_from_head(head);
+        // An announced end past the limit cannot be reached; the limit decides instead.
+        if (announced && *announced <= size_limit) expected = *announced;
+        if (head_announces_chunked(head.substr(0, end))) chunks.emplace(size_limit);
+      }
+    }
+    // The last chunk ends a chunked answer the way a Content-Length ends a plain one. A fault in
+    // the chunks ends the reading too; the check then reports it.
+    if (chunks) {
+      const auto state = chunks->advance(std::string_view(received).substr(body_start));
+      if (state == ChunkedDecoder::State::complete) {
+        received.resize(body_start + chunks->end());
+        break;
+      }
+      if (state != ChunkedDecoder::State::incomplete) break;
+    }
+  }
+  return received;
+}
 
 std::chrono::steady_clock::time_point SteadyClock::now() {
   return std::chrono::steady_clock::now();

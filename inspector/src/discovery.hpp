@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,16 @@ Result<std::string> discover_ws_url_with(std::string_view address, Clock& clock,
                                          const FetchAttempt& fetch);
 
 Result<std::string> fetch_targets_once(std::string_view address);
+
+// Receives some bytes into the buffer (never more than it holds); 0 means the peer has closed.
+using ReceiveSome = std::function<Result<std::size_t>(std::span<char> buffer)>;
+
+// Reads one answer through `receive` until it ends: at the Content-Length end once the head is
+// complete and announces one no larger than the limit, after the last chunk of a chunked body (or
+// at a fault in the chunks, which the check then reports), otherwise when the peer closes. Bytes
+// after the end are dropped. More than `size_limit` bytes without an end fail the attempt.
+Result<std::string> receive_response_with(const ReceiveSome& receive,
+                                          std::size_t size_limit = response_size_limit);
 
 // Where a response ends when its head carries one valid Content-Length: the head and that many
 // body bytes. Nothing when the head is not complete yet, has no single valid Content-Length, or

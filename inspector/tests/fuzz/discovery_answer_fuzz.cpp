@@ -1,8 +1,11 @@
 // Everything a peer may send on one connection, turned into the tool's result or error chain the
 // way one attempt and the target choice do: the Content-Length end, the chunked end and decoding,
 // the loose response check, the JSON target choice, and the report the process entry would print.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -221,11 +224,136 @@ void check_target_failure(std::string_view body, const Error& error) {
   TAVRIK_FUZZ_CHECK(error.causes().empty());
 }
 
+// Piece lengths for the peer's writes, drawn from the input itself (a small generator seeded by
+// its bytes), so that one saved input always replays the same splits.
+class Splitter {
+ public:
+  Splitter(std::string_view stream, std::uint64_t salt) : state_(0x9E3779B97F4A7C15u ^ salt) {
+    for (const char c : stream) state_ = (state_ ^ static_cast<unsigned char>(c)) * 0x100000001B3u;
+  }
+  std::uint64_t next() {
+    state_ ^= state_ >> 33;
+    state_ *= 0xFF51AFD7ED558CCDu;
+    state_ ^= state_ >> 29;
+    return state_;
+  }
+  // Mostly short pieces, now and then a long one, never none.
+  std::size_t piece() {
+    const auto roll = next();
+    if (roll % 8 == 0) return 1 + static_cast<std::size_t>((roll >> 8) % 4096);
+    return 1 + static_cast<std::size_t>((roll >> 8) % 16);
+  }
+
+ private:
+  std::uint64_t state_;
+};
+
+// What the receive loop must return for the whole stream, whatever its pieces: decided from the
+// bytes alone. `ended_by_peer` is set when only the peer's end (close or failure) stops reading.
+struct Expected {
+  std::optional<std::string_view> response;  // nothing: the size limit fails the attempt
+  bool ended_by_peer = false;
+  bool chunk_fault = false;  // reading stops at a fault in the chunks, somewhere past its place
+};
+
+Expected expected_receive(std::string_view stream, std::size_t limit) {
+  // The loop never holds more than one byte past the limit.
+  const std::string_view visible = stream.substr(0, limit < stream.size() ? limit + 1 : limit);
+  const bool over_limit = visible.size() > limit;
+  const auto end = visible.find(header_end);
+  if (end != std::string_view::npos) {
+    const std::size_t body_start = end + header_end.size();
+    const std::string_view head = visible.substr(0, body_start);
+    if (tavrik::head_announces_chunked(head.substr(0, end))) {
+      tavrik::ChunkedDecoder chunks(limit);
+      const auto state = chunks.advance(visible.substr(body_start));
+      if (state == tavrik::ChunkedDecoder::State::complete) {
+        return {visible.substr(0, body_start + chunks.end()), false, false};
+      }
+      if (state != tavrik::ChunkedDecoder::State::incomplete) return {visible, false, true};
+    } else if (const auto length = tavrik::response_length_from_head(head);
+               length && *length <= limit && *length <= visible.size()) {
+      return {visible.substr(0, *length), false, false};
+    }
+  }
+  if (over_limit) return {std::nullopt, false, false};
+  return {stream, true, false};
+}
+
+// Drives the real receive loop with the stream cut into pieces; the peer then closes, or fails.
+void check_receive(std::string_view stream, std::size_t limit, std::uint64_t salt,
+                   bool one_byte_each) {
+  Splitter splitter(stream, salt);
+  const bool peer_fails = splitter.next() % 4 == 0;
+  std::size_t offset = 0;
+  bool finished = false;
+  std::size_t calls_after_end = 0;
+  auto receive = [&](std::span<char> buffer) -> tavrik::Result<std::size_t> {
+    TAVRIK_FUZZ_CHECK(!buffer.empty());
+    if (finished) ++calls_after_end;
+    if (offset == stream.size()) {
+      finished = true;
+      if (peer_fails) return Error("Resource temporarily unavailable (os error 11)");
+      return std::size_t{0};
+    }
+    std::size_t n = one_byte_each ? 1 : splitter.piece();
+    n = std::min({n, buffer.size(), stream.size() - offset});
+    stream.substr(offset, n).copy(buffer.data(), n);
+    offset += n;
+    return n;
+  };
+  const auto got = tavrik::receive_response_with(receive, limit);
+  TAVRIK_FUZZ_CHECK(calls_after_end == 0);
+  const Expected expected = expected_receive(stream, limit);
+  if (!expected.response) {
+    TAVRIK_FUZZ_CHECK(!got && got.error().message() ==
+                                  "inspector response exceeds " + std::to_string(limit) + " bytes");
+    TAVRIK_FUZZ_CHECK(offset == limit + 1);
+    return;
+  }
+  if (expected.ended_by_peer) {
+    TAVRIK_FUZZ_CHECK(finished);
+    if (peer_fails) {
+      TAVRIK_FUZZ_CHECK(!got &&
+                        got.error().message() == "Resource temporarily unavailable (os error 11)");
+      return;
+    }
+    TAVRIK_FUZZ_CHECK(got.ok() && got.value() == *expected.response);
+    return;
+  }
+  TAVRIK_FUZZ_CHECK(!finished);
+  TAVRIK_FUZZ_CHECK(got.ok());
+  if (!expected.chunk_fault) {
+    TAVRIK_FUZZ_CHECK(got.value() == *expected.response);
+    return;
+  }
+  // Stopped at the fault: a part of the stream that already shows the same fault.
+  TAVRIK_FUZZ_CHECK(expected.response->starts_with(got.value()));
+  const std::size_t body_start = got.value().find(header_end) + header_end.size();
+  tavrik::ChunkedDecoder whole(limit);
+  whole.advance(expected.response->substr(body_start));
+  tavrik::ChunkedDecoder seen(limit);
+  seen.advance(std::string_view(got.value()).substr(body_start));
+  TAVRIK_FUZZ_CHECK(seen.state() == whole.state());
+  TAVRIK_FUZZ_CHECK(seen.fault() == whole.fault());
+}
+
+void check_receive_splits(std::string_view stream) {
+  Splitter limits(stream, 7);
+  check_receive(stream, tavrik::response_size_limit, 1, false);
+  check_receive(stream, tavrik::response_size_limit, 2, false);
+  // A small limit, so that its end is reached by short inputs too.
+  const std::size_t small = static_cast<std::size_t>(limits.next() % (stream.size() + 16));
+  check_receive(stream, small, 3, false);
+  if (stream.size() <= 128) check_receive(stream, tavrik::response_size_limit, 4, true);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view stream = tavrik::fuzz::as_text(data, size);
   TAVRIK_FUZZ_CHECK(tavrik::is_valid_utf8(stream) == decodes_as_utf8(stream));
+  check_receive_splits(stream);
   std::string_view response = as_received(stream);
 
   auto body = tavrik::check_response(response);

@@ -228,6 +228,60 @@ TEST(LauncherEndToEnd, ListTargets) {
   }
 }
 
+// Standard output may be a non-blocking pipe another process shares: writes then come back short
+// or with EAGAIN while the reader lags. Every byte must still arrive, exactly once and in order.
+TEST(LauncherEndToEnd, ListTargetsSurvivesANonBlockingPipeThatFillsUp) {
+  std::string body = "[";
+  std::string expected;
+  const std::string filler(200, 'x');
+  for (int i = 0; i < 2000; ++i) {
+    const std::string n = std::to_string(i);
+    body += (i == 0 ? "" : ",") + std::string(R"({"id":"T)") + n +
+            R"(","type":"page","title":"title )" + n + filler + R"(","url":"https://a.test/)" + n +
+            R"(","webSocketDebuggerUrl":"ws://127.0.0.1:9229/)" + n + R"("})";
+    expected += "T" + n + "\tpage\ttitle " + n + filler + "\thttps://a.test/" + n + "\n";
+  }
+  body += "]";
+  ASSERT_GT(expected.size(), 4u * 65536u);  // several times what a pipe holds
+  auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", body));
+
+  int out[2];
+  ASSERT_EQ(::pipe(out), 0);
+  ASSERT_EQ(::fcntl(out[1], F_SETFL, ::fcntl(out[1], F_GETFL) | O_NONBLOCK), 0);
+  const std::string address = inspector->address();
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::dup2(out[1], STDOUT_FILENO);
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, STDERR_FILENO);
+    ::close(out[0]);
+    ::close(out[1]);
+    const char* argv[] = {binary.c_str(), "--list-targets", address.c_str(), nullptr};
+    ::execv(binary.c_str(), const_cast<char* const*>(argv));
+    ::_exit(127);
+  }
+  ::close(out[1]);
+  // A slow reader, so that the pipe is full whenever the tool writes.
+  std::string received;
+  char buffer[1024];
+  for (;;) {
+    const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    ASSERT_GE(n, 0);
+    if (n == 0) break;
+    received.append(buffer, static_cast<std::size_t>(n));
+    std::this_thread::sleep_for(100us);
+  }
+  ::close(out[0]);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(received.size(), expected.size());
+  EXPECT_TRUE(received == expected);
+}
+
 TEST(LauncherEndToEnd, TheTargetOptionChoosesWhatIsPrintedAndOpened) {
   auto inspector = answering(testing::http_answer("HTTP/1.0 200 OK", several_targets));
   const auto run =

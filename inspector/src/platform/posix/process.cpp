@@ -1,6 +1,7 @@
 // POSIX process services: argv bytes, the environment, the standard streams and the exit.
 #include "platform/process.hpp"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,22 +11,31 @@
 
 #include "platform/system_error.hpp"
 #include "utf8.hpp"
+#include "write_loop.hpp"
 
 namespace tavrik::process {
 
 namespace {
 
 Status write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
+  const auto write_some = [fd](std::string_view rest) -> Result<WriteStep> {
+    const ssize_t written = ::write(fd, rest.data(), rest.size());
+    if (written >= 0) return WriteStep{WriteStep::Kind::wrote, static_cast<std::size_t>(written)};
+    if (errno == EINTR) return WriteStep{WriteStep::Kind::interrupted, 0};
+    // A descriptor another process has made non-blocking (they share it) may be full for now
+    // (EWOULDBLOCK is the same value on the systems this builds for).
+    if (errno == EAGAIN) return WriteStep{WriteStep::Kind::would_block, 0};
+    return Error(platform::system_error_text(errno));
+  };
+  // Waits as a blocking write would, until the reader has made room.
+  const auto wait_writable = [fd]() -> Status {
+    pollfd entry{fd, POLLOUT, 0};
+    if (::poll(&entry, 1, -1) < 0 && errno != EINTR) {
       return Error(platform::system_error_text(errno));
     }
-    if (written == 0) return Error("failed to write whole buffer");
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return success();
+    return success();
+  };
+  return write_all_with(bytes, write_some, wait_writable);
 }
 
 }  // namespace

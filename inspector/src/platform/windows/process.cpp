@@ -10,6 +10,7 @@
 #include "platform/process.hpp"
 #include "platform/system_error.hpp"
 #include "win32_text.hpp"
+#include "write_loop.hpp"
 
 namespace tavrik::process {
 
@@ -23,15 +24,14 @@ bool is_console(HANDLE handle) {
 }
 
 // Files and pipes get the bytes as they are: no CR is put before an LF, nothing is re-encoded.
+// The shared loop carries on after a short write, as on the other platforms.
 Status write_file(HANDLE handle, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+  return write_all_with(bytes, [handle](std::string_view rest) -> Result<WriteStep> {
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(rest.size(), 1u << 30));
     DWORD written = 0;
-    if (!WriteFile(handle, bytes.data(), piece, &written, nullptr)) return last_error();
-    if (written == 0) return Error("failed to write whole buffer");
-    bytes.remove_prefix(written);
-  }
-  return success();
+    if (!WriteFile(handle, rest.data(), piece, &written, nullptr)) return last_error();
+    return WriteStep{WriteStep::Kind::wrote, written};
+  });
 }
 
 // A console shows characters, not bytes: the same text goes through as UTF-16, whatever the
